@@ -1,0 +1,5 @@
+// Placeholder entry; the main window replaces it.
+int main()
+{
+    return 0;
+}
