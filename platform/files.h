@@ -31,16 +31,26 @@ struct FolderEntry {
     uint32_t attributes = 0; // FileAttribute bits
 };
 
-// The whole file as bytes; throws FileError.
+// The whole file as bytes; throws FileError. The message names the path made absolute against
+// the current folder, and the system's reason (a folder gives "Is a directory").
 std::string ReadWholeFile(const std::string& path);
 
 // Every entry of FOLDER, "." and ".." included, in the order the file system gives. Folder:
-// faDirectory; name starting with '.': faHidden; not writable by us: faReadOnly; regular
-// file: faArchive. Returns an empty list when the folder cannot be read.
+// faDirectory; name starting with '.' (other than "." and ".."): faHidden; a file that nobody
+// may write (no write permission bit) or that we cannot write: faReadOnly; regular file:
+// faArchive; anything else that is not a folder (device, socket, pipe): faSysFile. Symbolic
+// links are followed; a dangling one is a plain file. Folders never get faReadOnly: a
+// write-protected folder (say on a read-only medium) is still a folder and nothing else.
+// Returns an empty list when the folder cannot be read.
 std::vector<FolderEntry> EnumerateFolder(const std::string& folder);
 
+// FileExists is true for anything that is not a folder; FolderExists only for folders
+// (symbolic links followed).
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
+
+// PATH made absolute against the current folder, with "." and ".." resolved textually.
+std::string AbsolutePath(const std::string& path);
 
 // The folder holding the running program, ending in '/'.
 std::string ProgramFolder();
