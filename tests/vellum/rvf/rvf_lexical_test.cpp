@@ -3,6 +3,7 @@
 #include "vellum/rvf/rvf_field_cursor.h"
 #include "vellum/rvf/rvf_hex.h"
 #include "vellum/rvf/rvf_line_reader.h"
+#include "vellum/rvf/rv_memory_stream.h"
 
 #include <gtest/gtest.h>
 
@@ -216,6 +217,9 @@ TEST(RvfFieldCursor, QuotedStringsAndTokens)
 TEST(RvfFieldCursor, StringEscapes)
 {
     EXPECT_EQ(DecodeRvfString("a\x01\x02z", false), "a\r\nz");
+    // UTF-8 strings become text of the system code page (936).
+    EXPECT_EQ(DecodeRvfString("\xE4\xBD\xA0\x01", true), "\xC4\xE3\r");
+    EXPECT_EQ(DecodeRvfString("\xC4\xE3", false), "\xC4\xE3");
 }
 
 TEST(RvfHex, DecodesPairsAndStopsAtJunk)
@@ -234,6 +238,26 @@ TEST(RvfHex, DecodesPairsAndStopsAtJunk)
         EXPECT_EQ(result.bytes, c.bytes) << c.hex;
         EXPECT_EQ(result.complete, c.complete) << c.hex;
     }
+}
+
+} // namespace
+} // namespace vellum
+
+namespace vellum {
+namespace {
+
+TEST(TRVMemoryStream, WritesOverAndGrowsReadsToTheEnd)
+{
+    TRVMemoryStream stream;
+    stream.Write("abcdef");
+    stream.Seek(2);
+    stream.Write("XYZWV");
+    EXPECT_EQ(stream.Bytes(), "abXYZWV");
+    stream.Seek(5);
+    EXPECT_EQ(stream.Read(10), "WV");
+    EXPECT_EQ(stream.Read(1), "");
+    stream.Seek(100);
+    EXPECT_EQ(stream.Position(), 7u);
 }
 
 } // namespace
