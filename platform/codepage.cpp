@@ -1,5 +1,7 @@
 #include "platform/codepage.h"
 
+#include "platform/utf8.h"
+
 namespace platform {
 namespace {
 
@@ -15,18 +17,25 @@ bool IsUtf8Continuation(uint8_t byte)
 
 size_t NextUtf8Boundary(std::string_view text, size_t pos)
 {
-    ++pos;
-    for (int i = 0; i < 3 && pos < text.size() && IsUtf8Continuation(uint8_t(text[pos])); ++i)
-        ++pos;
-    return pos;
+    return pos + Utf8CharLength(text, pos);
 }
 
+// A byte that is not a continuation byte always starts a character, and a sequence holds at
+// most three continuation bytes; so the start of the character before POS lies at most four
+// bytes back, and is found by decoding forward from the nearest sure start.
 size_t PrevUtf8Boundary(std::string_view text, size_t pos)
 {
-    --pos;
-    for (int i = 0; i < 3 && pos > 0 && IsUtf8Continuation(uint8_t(text[pos])); ++i)
-        --pos;
-    return pos;
+    size_t start = pos - 1;
+    while (start > 0 && pos - start < 4 && IsUtf8Continuation(uint8_t(text[start])))
+        --start;
+    if (IsUtf8Continuation(uint8_t(text[start])) && start > 0)
+        return pos - 1;
+    for (;;) {
+        const size_t next = NextUtf8Boundary(text, start);
+        if (next >= pos)
+            return start;
+        start = next;
+    }
 }
 
 // Whether the bytes at I-1 and I could form one double-byte character.
@@ -44,6 +53,13 @@ size_t DoubleByteCharStart(CodePage codePage, std::string_view text, size_t q)
     while (start > 0 && CanPair(codePage, text, start))
         --start;
     return ((q - start) % 2 == 1) ? q - 1 : q;
+}
+
+// What a code page stands for in classification and boundaries: the same as in conversion, so
+// that an unsupported code page splits text the way it is converted.
+CodePage EffectiveCodePage(CodePage codePage)
+{
+    return IsSupportedCodePage(codePage) ? ResolveCodePage(codePage) : SystemCodePage();
 }
 
 } // namespace
@@ -126,7 +142,7 @@ bool IsSupportedCodePage(CodePage codePage)
 
 bool IsDoubleByteCodePage(CodePage codePage)
 {
-    switch (ResolveCodePage(codePage)) {
+    switch (EffectiveCodePage(codePage)) {
     case 932:
     case 936:
     case 949:
@@ -140,7 +156,7 @@ bool IsDoubleByteCodePage(CodePage codePage)
 
 bool IsLeadByte(CodePage codePage, uint8_t byte)
 {
-    switch (ResolveCodePage(codePage)) {
+    switch (EffectiveCodePage(codePage)) {
     case 932:
         return InRange(byte, 0x81, 0x9F) || InRange(byte, 0xE0, 0xFC);
     case 936:
@@ -156,7 +172,7 @@ bool IsLeadByte(CodePage codePage, uint8_t byte)
 
 bool IsTrailByte(CodePage codePage, uint8_t byte)
 {
-    switch (ResolveCodePage(codePage)) {
+    switch (EffectiveCodePage(codePage)) {
     case 932:
         return InRange(byte, 0x40, 0x7E) || InRange(byte, 0x80, 0xFC);
     case 936:
@@ -176,7 +192,7 @@ size_t NextCharBoundary(CodePage codePage, std::string_view text, size_t pos)
 {
     if (pos >= text.size())
         return text.size();
-    codePage = ResolveCodePage(codePage);
+    codePage = EffectiveCodePage(codePage);
     if (codePage == kCodePageUtf8)
         return NextUtf8Boundary(text, pos);
     if (pos + 1 < text.size() && CanPair(codePage, text, pos + 1))
@@ -190,7 +206,7 @@ size_t PrevCharBoundary(CodePage codePage, std::string_view text, size_t pos)
         pos = text.size();
     if (pos == 0)
         return 0;
-    codePage = ResolveCodePage(codePage);
+    codePage = EffectiveCodePage(codePage);
     if (codePage == kCodePageUtf8)
         return PrevUtf8Boundary(text, pos);
     if (!IsDoubleByteCodePage(codePage))

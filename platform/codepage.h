@@ -40,8 +40,9 @@ CodePage CodePageOfCharset(int charset);
 CodePage ResolveCodePage(CodePage codePage);
 
 // True for the code pages this program converts: 874, 932, 936, 949, 950, 1250-1258, 1361 and
-// 65001 (after ResolveCodePage). The conversions below treat any other code page as
-// SystemCodePage(), the fallback that a failed conversion takes.
+// 65001 (after ResolveCodePage). Every function below treats any other code page as
+// SystemCodePage(), the fallback that a failed conversion takes, so that boundaries and
+// conversions always agree.
 bool IsSupportedCodePage(CodePage codePage);
 
 // True for 932, 936, 949, 950 and 1361.

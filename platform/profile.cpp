@@ -271,7 +271,8 @@ std::string ProfileValueFromText(const std::string& text, const std::string& sec
 bool IsWritableProfileEntry(const std::string& section, const std::string& key,
                             const std::string& value)
 {
-    if (!IsTrimmedName(section) || FindAtCharStart(section, ']') != std::string_view::npos)
+    // The closing bracket must not pair up with a last lead byte, nor come early.
+    if (!IsTrimmedName(section) || SectionName("[" + section + "]") != std::string_view(section))
         return false;
     if (!IsTrimmedName(key) || key.find('=') != std::string::npos)
         return false;

@@ -32,7 +32,8 @@ using ProfileEntries = std::vector<std::pair<std::string, std::string>>;
 
 // Whether SECTION, KEY and VALUE can be written so that they read back as themselves: names
 // must be non-empty, free of line ends and of surrounding blanks; a section name may not hold
-// ']', a key may not hold '=' or start with '[' or ';'; a value may not hold a line end.
+// ']' nor end in a lead byte of code page 936 (which would swallow the closing bracket); a key
+// may not hold '=' or start with '[' or ';'; a value may not hold a line end.
 bool IsWritableProfileEntry(const std::string& section, const std::string& key,
                             const std::string& value);
 

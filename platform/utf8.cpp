@@ -3,6 +3,7 @@
 #include "platform/codepage.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace platform {
 namespace {
@@ -45,27 +46,28 @@ void AppendCodePoint(std::u16string& out, uint32_t cp)
     out.push_back(char16_t(0xDC00 + (cp & 0x3FF)));
 }
 
-// Decodes one non-ASCII sequence at I and returns how many bytes it took.
-size_t DecodeSequence(std::string_view in, size_t i, std::u16string& out)
+// The code point of the well-formed sequence at I, or nothing; LENGTH gets the bytes taken.
+std::optional<uint32_t> ReadSequence(std::string_view in, size_t i, size_t& length)
 {
     const uint8_t lead = uint8_t(in[i]);
+    length = 1;
+    if (lead < 0x80)
+        return lead;
     const SequenceShape shape = ShapeOf(lead);
-    if (shape.length == 0) {
-        out.push_back(kReplacement);
-        return 1;
-    }
+    if (shape.length == 0)
+        return std::nullopt;
     uint32_t cp = lead & (0xFF >> (shape.length + 1));
     for (int k = 1; k < shape.length; ++k) {
         const uint8_t low = (k == 1) ? shape.secondLow : 0x80;
         const uint8_t high = (k == 1) ? shape.secondHigh : 0xBF;
         if (i + k >= in.size() || uint8_t(in[i + k]) < low || uint8_t(in[i + k]) > high) {
-            out.push_back(kReplacement);
-            return size_t(k);
+            length = size_t(k);
+            return std::nullopt;
         }
         cp = (cp << 6) | (uint8_t(in[i + k]) & 0x3F);
     }
-    AppendCodePoint(out, cp);
-    return size_t(shape.length);
+    length = size_t(shape.length);
+    return cp;
 }
 
 void AppendUtf8(std::string& out, uint32_t cp)
@@ -109,9 +111,19 @@ std::u16string Utf8ToUtf16(std::string_view utf8)
             out.push_back(char16_t(uint8_t(utf8[i++])));
             continue;
         }
-        i += DecodeSequence(utf8, i, out);
+        size_t length = 0;
+        const auto cp = ReadSequence(utf8, i, length);
+        AppendCodePoint(out, cp ? *cp : kReplacement);
+        i += length;
     }
     return out;
+}
+
+size_t Utf8CharLength(std::string_view utf8, size_t pos)
+{
+    size_t length = 0;
+    ReadSequence(utf8, pos, length);
+    return length;
 }
 
 std::string Utf16ToUtf8(std::u16string_view text, bool* lossy)

@@ -9,6 +9,10 @@ namespace platform {
 
 std::u16string Utf8ToUtf16(std::string_view utf8);
 
+// How many bytes from POS the decoder takes as one character (POS < size): a whole sequence,
+// or the ill-formed part that becomes one U+FFFD.
+size_t Utf8CharLength(std::string_view utf8, size_t pos);
+
 // Sets *lossy (when given) if TEXT held a lone surrogate.
 std::string Utf16ToUtf8(std::u16string_view text, bool* lossy = nullptr);
 

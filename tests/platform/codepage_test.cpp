@@ -177,6 +177,9 @@ TEST(CodePage, CharacterBoundariesWalkBothWays)
         {949, "\xb1\x5c", {0, 1, 2}},
         {1252, "abc", {0, 1, 2, 3}},
         {65001, "a\xe4\xb8\xad\xf0\x9f\x98\x80", {0, 1, 4, 8}},
+        {65001, "\xe4\xb8\x9f\x98\x80", {0, 3, 4, 5}},         // stray continuation bytes
+        {65001, "\xed\xa0\x80\xc3", {0, 1, 2, 3, 4}},           // each ill-formed piece alone
+        {65001, "\x80\x80\x80\x80\x80", {0, 1, 2, 3, 4, 5}},
         {936, "", {0}},
     };
     for (const auto& c : cases) {
@@ -221,8 +224,11 @@ TEST(CodePage, PlaceholdersAndUnsupportedCodePagesActAsTheSystemCodePage)
     EXPECT_FALSE(IsSupportedCodePage(437));
     EXPECT_FALSE(IsSupportedCodePage(kCodePageMac));
     EXPECT_TRUE(IsSupportedCodePage(0));
-    for (CodePage codePage : {0u, 437u, 10008u, 2u})
+    for (CodePage codePage : {0u, 437u, 10008u, 2u}) {
         EXPECT_EQ(ToUtf16("\xd6\xd0", codePage), u"中") << codePage;
+        EXPECT_EQ(NextCharBoundary(codePage, "\x87\xce", 0), 2u) << codePage;
+        EXPECT_TRUE(IsLeadByte(codePage, 0x87)) << codePage;
+    }
 }
 
 // Every byte and every lead/trail pair decodes to exactly one unit, and whatever decodes to a

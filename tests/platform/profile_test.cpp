@@ -116,6 +116,7 @@ TEST(Profile, WritableEntriesAreThoseThatReadBack)
         {"", "k", "v", false},
         {"lo]ad", "k", "v", false},
         {"\xd6\x5d", "k", "v", true},
+        {"loa\xc1", "k", "v", false},                   // ']' would be a trail byte
         {" load", "k", "v", false},
         {"load", "k=", "v", false},
         {"load", "[k", "v", false},
