@@ -192,6 +192,7 @@ TEST(SnapshotRows, PathFromRowText)
     std::string row = G("2012年01月02日 03点04分05秒 保存的");
     EXPECT_EQ(SnapshotPath("/d/data3/nb7", row), "/d/data3/nb7/20120102030405.txt");
     EXPECT_EQ(SnapshotPath("", row), "");
+    EXPECT_EQ(SnapshotPath("/d", "12/4"), "") << "a stamp never names another folder";
 }
 
 TEST(SnapshotFolder, NotebookIdSafety)
