@@ -45,7 +45,7 @@ std::optional<int32_t> ParseInteger32(std::string_view text);
 enum class ConfirmResult { BadNumber, TooSmall, Saved };
 
 // The confirm button: converts both field texts (only ASCII counts, so UTF-8 and code page 936
-// // texts give the same result), checks that both are at least 1, then writes both keys in one
+// texts give the same result), checks that both are at least 1, then writes both keys in one
 // step. Throws AppError "Unable to write to <path>" when the file cannot be written, and also
 // without a data folder (the editor never reads a file outside it).
 ConfirmResult ConfirmHistorySettings(const std::string& dataDir, std::string_view intervalText,
