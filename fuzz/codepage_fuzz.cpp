@@ -65,6 +65,8 @@ void CheckUtf16Input(platform::CodePage codePage, const std::string& bytes)
     bool lossy = false;
     const std::string encoded = platform::FromUtf16(text, codePage, &lossy);
     platform::ToUtf16(encoded, codePage);
+    const std::string composed = platform::FromUtf16Composed(text, codePage, &lossy);
+    Check(composed.size() <= encoded.size() || codePage == platform::kCodePageUtf8);
     const std::string utf8 = platform::Utf16ToUtf8(text);
     Check(platform::Utf16ToUtf8(platform::Utf8ToUtf16(utf8)) == utf8);
 }

@@ -76,6 +76,12 @@ std::u16string ToUtf16(std::string_view bytes, CodePage codePage);
 // A surrogate pair is one character (one '?'); a lone surrogate is unmappable.
 std::string FromUtf16(std::u16string_view text, CodePage codePage, bool* lossy = nullptr);
 
+// UTF-16 to 8-bit text the way text leaves the engine for the clipboard and exports: a base
+// character followed by nonspacing marks becomes one precomposed character where the code page
+// holds it; a mark that neither composes nor exists in the code page is dropped rather than
+// turned into '?'. *LOSSY tells whether a '?' was written.
+std::string FromUtf16Composed(std::u16string_view text, CodePage codePage, bool* lossy = nullptr);
+
 // Shorthands for the UTF-8 edges of the program (file names, JSON, Qt strings).
 std::string ToUtf8(std::u16string_view text);
 std::u16string FromUtf8(std::string_view utf8);

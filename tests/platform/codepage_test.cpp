@@ -128,6 +128,27 @@ TEST(CodePage, UnmappableCharactersBecomeQuestionMarks)
     }
 }
 
+TEST(CodePage, ComposedEncodingJoinsOrDropsNonspacingMarks)
+{
+    const EncodeCase cases[] = {
+        {936, u"e\u0301", "\xa8\xa6", false},        // composes to GBK's é
+        {1252, u"e\u0301x", "\xe9x", false},
+        {1252, u"x\u0301", "x", false},                // no x with acute: the mark goes
+        {1252, u"a\u0308\u0301", "\xe4", false},      // first mark composes, second goes
+        {1258, u"e\u0301", "\xe9", false},
+        {1258, u"x\u0301", "x\xec", false},           // 1258 holds the mark itself
+        {1252, u"\u0301", "", false},
+        {1252, u"中e", "?e", true},
+        {65001, u"e\u0301", "\xc3\xa9", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.codePage);
+        bool lossy = !c.lossy;
+        EXPECT_EQ(Hex(FromUtf16Composed(c.text, c.codePage, &lossy)), Hex(c.expected));
+        EXPECT_EQ(lossy, c.lossy);
+    }
+}
+
 TEST(CodePage, LeadBytesFollowTheWindowsRanges)
 {
     struct Case {
