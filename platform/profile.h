@@ -51,7 +51,8 @@ std::string ProfileTextWithValues(const std::string& text, const std::string& se
 // All keys change together: the new contents go to a temporary file in the same folder that is
 // renamed over the old one, keeping the old file's permissions (a symbolic link is written
 // through to its target). Returns false, with the original file untouched, on any failure,
-// also when an entry is not writable. A relative PATH is taken from the current folder.
+// also when an entry is not writable or the file is read-only (no write permission bit, or
+// none for us), which the rename would otherwise get round. A relative PATH is taken from the current folder.
 bool WriteProfileStrings(const std::string& path, const std::string& section,
                          const ProfileEntries& entries);
 

@@ -103,6 +103,13 @@ bool ReplaceFile(const std::string& target, const std::string& bytes, const stru
     return true;
 }
 
+// Renaming over a file would bypass its write protection, so a file that nobody may write, or
+// that we may not, is refused as writing to it in place would be.
+bool IsReadOnly(const std::string& path, const struct stat& info)
+{
+    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || access(path.c_str(), W_OK) != 0;
+}
+
 bool AllWritable(const std::string& section, const ProfileEntries& entries)
 {
     for (const auto& [key, value] : entries) {
@@ -136,7 +143,7 @@ bool WriteProfileStrings(const std::string& path, const std::string& section,
     const bool exists = stat(target.c_str(), &old) == 0;
     if (!exists && errno != ENOENT)
         return false;
-    if (exists && !S_ISREG(old.st_mode))
+    if (exists && (!S_ISREG(old.st_mode) || IsReadOnly(target, old)))
         return false;
     std::string text;
     try {

@@ -174,6 +174,11 @@ TEST(ProfileFile, FailuresLeaveTheFileAlone)
     std::filesystem::create_directory(folder / "dir.ini");
     EXPECT_FALSE(WriteProfileStrings(folder / "dir.ini", "load", {{"k", "1"}}));
     EXPECT_TRUE(FolderExists(folder / "dir.ini"));
+    // A read-only file stays read-only, even for root.
+    const std::string locked = folder.Write("locked.ini", "[load]\nk=1\n");
+    chmod(locked.c_str(), 0444);
+    EXPECT_FALSE(WriteProfileStrings(locked, "load", {{"k", "2"}}));
+    EXPECT_EQ(ReadWholeFile(locked), "[load]\nk=1\n");
     // An entry that cannot be written as asked.
     const std::string original = "[load]\r\nk=1\r\n";
     const std::string path = folder.Write("lishi.ini", original);
