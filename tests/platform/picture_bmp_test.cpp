@@ -1,0 +1,192 @@
+#include "platform/picture.h"
+#include "tests/platform/picture_fixtures.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace picture_fixtures;
+using platform::PictureFormat;
+
+constexpr uint32_t A = 0xFF112233, B = 0xFFA0B0C0, C = 0xFF0000FF, D = 0xFFFFFF00;
+constexpr uint32_t Black = 0xFF000000;
+const std::vector<uint32_t> kPalette = {0x112233, 0xA0B0C0, 0x0000FF, 0xFFFF00};
+
+struct BitmapCase {
+    const char* name;
+    DibSpec spec;
+    int width;
+    int height;
+    std::vector<uint32_t> pixels; // top-down
+};
+
+DibSpec Spec(int32_t width, int32_t height, uint16_t bitCount, std::string bits)
+{
+    DibSpec spec;
+    spec.width = width;
+    spec.height = height;
+    spec.bitCount = bitCount;
+    spec.bits = std::move(bits);
+    return spec;
+}
+
+DibSpec WithPalette(DibSpec spec, uint32_t colours)
+{
+    spec.palette.assign(kPalette.begin(), kPalette.begin() + colours);
+    spec.colorsUsed = colours;
+    return spec;
+}
+
+DibSpec WithMasks(DibSpec spec, std::array<uint32_t, 4> masks, uint32_t headerSize = 40)
+{
+    spec.compression = 3;
+    spec.masks = masks;
+    spec.headerSize = headerSize;
+    return spec;
+}
+
+DibSpec Compressed(DibSpec spec, uint32_t compression)
+{
+    spec.compression = compression;
+    return spec;
+}
+
+DibSpec Core(DibSpec spec)
+{
+    spec.headerSize = 12;
+    spec.colorsUsed = 0;
+    return spec;
+}
+
+std::vector<BitmapCase> BitmapCases()
+{
+    return {
+        {"1 bit, bottom-up", WithPalette(Spec(10, 2, 1, Rows({Bytes({0x00, 0x40}), Bytes({0xAA, 0x80})})), 2),
+         10, 2, {B, A, B, A, B, A, B, A, B, A, A, A, A, A, A, A, A, A, A, B}},
+        {"4 bit, top-down, index past the palette is black",
+         WithPalette(Spec(3, -2, 4, Rows({Bytes({0x01, 0x20}), Bytes({0x21, 0x50})})), 3),
+         3, 2, {A, B, C, C, B, Black}},
+        {"8 bit, short palette", WithPalette(Spec(2, 2, 8, Rows({Bytes({0, 1}), Bytes({3, 2})})), 4),
+         2, 2, {D, C, A, B}},
+        {"16 bit 5-5-5", Spec(3, 1, 16, Rows({Bytes({0x00, 0x7C, 0xE0, 0x03, 0x21, 0x04})})),
+         3, 1, {0xFFFF0000, 0xFF00FF00, 0xFF080808}},
+        {"16 bit 5-6-5 bit fields",
+         WithMasks(Spec(3, 1, 16, Rows({Bytes({0x00, 0xF8, 0xE0, 0x07, 0x20, 0x00})})),
+                   {0xF800, 0x07E0, 0x001F, 0}),
+         3, 1, {0xFFFF0000, 0xFF00FF00, 0xFF000400}},
+        {"24 bit, bottom-up",
+         Spec(2, 2, 24, Rows({Bytes({1, 2, 3, 4, 5, 6}), Bytes({0x33, 0x22, 0x11, 0xC0, 0xB0, 0xA0})})),
+         2, 2, {A, B, 0xFF030201, 0xFF060504}},
+        {"32 bit plain ignores the fourth byte",
+         Spec(2, 1, 32, Bytes({0x33, 0x22, 0x11, 0x80, 0xC0, 0xB0, 0xA0, 0x00})),
+         2, 1, {A, B}},
+        {"32 bit with an alpha mask in a version 5 header",
+         WithMasks(Spec(2, 1, 32, Bytes({0x33, 0x22, 0x11, 0x80, 0xC0, 0xB0, 0xA0, 0x00})),
+                   {0xFF0000, 0xFF00, 0xFF, 0xFF000000}, 124),
+         2, 1, {0x80112233, 0x00A0B0C0}},
+        {"32 bit alpha that is zero everywhere is opaque",
+         WithMasks(Spec(1, 1, 32, Bytes({0x33, 0x22, 0x11, 0x00})), {0xFF0000, 0xFF00, 0xFF, 0xFF000000},
+                   108),
+         1, 1, {A}},
+        {"core header, 1 bit", [] {
+             DibSpec spec = Core(Spec(2, 1, 1, Rows({Bytes({0x40})})));
+             spec.palette = {0x112233, 0xA0B0C0};
+             return spec;
+         }(),
+         2, 1, {A, B}},
+        {"core header, 24 bit", Core(Spec(1, 1, 24, Rows({Bytes({0x33, 0x22, 0x11})}))), 1, 1, {A}},
+        // Bottom row: run of three 1s; delta to (3, 1); one 3; end of line; top row: absolute
+        // 2 1 2 (padded), one 1; end of bitmap. Skipped pixels take colour 0.
+        {"RLE8 with delta, absolute run and end of bitmap",
+         Compressed(WithPalette(Spec(4, 3, 8, Bytes({3, 1, 0, 2, 0, 1, 1, 3, 0, 0, 0, 3, 2, 1, 2, 0,
+                                                     1, 1, 0, 1})),
+                                4),
+                    1),
+         4, 3, {C, B, C, B, A, A, A, D, B, B, B, A}},
+        {"RLE8 run longer than the row is clipped",
+         Compressed(WithPalette(Spec(2, 1, 8, Bytes({5, 2, 0, 1})), 4), 1), 2, 1, {C, C}},
+        {"RLE4 with run and absolute nibbles",
+         Compressed(WithPalette(Spec(6, 1, 4, Bytes({2, 0x12, 0, 3, 0x30, 0x20, 0, 1})), 4), 2),
+         6, 1, {B, C, D, A, C, A}},
+        {"RLE4 odd absolute run is padded to a word",
+         Compressed(WithPalette(Spec(4, 2, 4, Bytes({0, 5, 0x12, 0x30, 0x00, 0x77, 0, 0, 1, 0x30, 0, 1})), 4), 2),
+         4, 2, {D, A, A, A, B, C, D, A}},
+    };
+}
+
+TEST(PictureBmpTest, DecodesFilesAndBareDibsOfEveryDepth)
+{
+    for (const BitmapCase& c : BitmapCases()) {
+        SCOPED_TRACE(c.name);
+        for (const std::string& bytes : {MakeBmpFile(c.spec), MakeBmpFile(c.spec, 6), MakeDib(c.spec)}) {
+            const auto result = platform::TryDecodePicture(PictureFormat::Bitmap, bytes);
+            ASSERT_TRUE(result.picture) << result.error;
+            EXPECT_EQ(result.picture->Format(), PictureFormat::Bitmap);
+            EXPECT_EQ(result.picture->Width(), c.width);
+            EXPECT_EQ(result.picture->Height(), c.height);
+            EXPECT_EQ(Hex(result.picture->Pixels()), Hex(c.pixels));
+            EXPECT_EQ(result.picture->Bytes(), bytes);
+        }
+    }
+}
+
+TEST(PictureBmpTest, EveryTruncationIsRefused)
+{
+    for (const BitmapCase& c : BitmapCases()) {
+        SCOPED_TRACE(c.name);
+        const std::string bytes = MakeBmpFile(c.spec);
+        for (size_t length = 0; length < bytes.size(); ++length)
+            EXPECT_FALSE(platform::DecodePicture(PictureFormat::Bitmap, bytes.substr(0, length)))
+                << "prefix of " << length << " bytes";
+    }
+}
+
+struct RefusalCase {
+    const char* name;
+    std::string bytes;
+    const char* error;
+};
+
+std::vector<RefusalCase> RefusalCases()
+{
+    auto file = [](DibSpec spec) { return MakeBmpFile(spec); };
+    DibSpec hugePalette = WithPalette(Spec(1, 1, 8, Rows({Bytes({0})})), 1);
+    hugePalette.colorsUsed = 0xFFFFFFFF;
+    std::string badOffset = file(Spec(1, 1, 24, Rows({Bytes({1, 2, 3})})));
+    badOffset[10] = char(0xF0);
+    DibSpec unknownHeader = Spec(1, 1, 24, Rows({Bytes({1, 2, 3})}));
+    unknownHeader.headerSize = 41;
+    return {
+        {"20000 x 20000 claim", file(Spec(20000, 20000, 24, "")), "too large"},
+        {"width just past the limit", file(Spec(100'000'001, 1, 1, "")), "too large"},
+        {"stride overflows 32 bits", file(Spec(0x7FFFFFFF, 1, 32, "")), "too large"},
+        {"100 megapixels claimed with no data", file(Spec(10000, 10000, 24, "")),
+         "pixel data is truncated"},
+        {"negative width", file(Spec(-5, 1, 24, Rows({Bytes({1, 2, 3})}))), "invalid size"},
+        {"zero height", file(Spec(1, 0, 24, Rows({Bytes({1, 2, 3})}))), "invalid size"},
+        {"most negative height", file(Spec(1, INT32_MIN, 24, "")), "invalid size"},
+        {"3 bits per pixel", file(Spec(1, 1, 3, Rows({Bytes({0})}))), "unsupported"},
+        {"embedded JPEG", file(Compressed(Spec(1, 1, 24, Rows({Bytes({0})})), 4)), "unsupported"},
+        {"RLE8 at 4 bits", file(Compressed(Spec(1, 1, 4, Bytes({0, 1})), 1)), "unsupported"},
+        {"top-down RLE", file(Compressed(WithPalette(Spec(1, -1, 8, Bytes({1, 0, 0, 1})), 1), 1)),
+         "invalid size"},
+        {"RLE without end", file(Compressed(WithPalette(Spec(1, 2, 8, Bytes({1, 0, 0, 0})), 1), 1)),
+         "truncated"},
+        {"unknown header size", file(unknownHeader), "unknown header"},
+        {"palette count beyond the data", file(hugePalette), "colour table"},
+        {"data offset past the end", badOffset, "data offset"},
+        {"empty", "", "unknown header"},
+    };
+}
+
+TEST(PictureBmpTest, RefusesImpossibleHeadersWithAReason)
+{
+    for (const RefusalCase& c : RefusalCases()) {
+        SCOPED_TRACE(c.name);
+        const auto result = platform::TryDecodePicture(PictureFormat::Bitmap, c.bytes);
+        EXPECT_FALSE(result.picture);
+        EXPECT_NE(result.error.find(c.error), std::string::npos) << result.error;
+    }
+}
+
+} // namespace
