@@ -187,11 +187,14 @@ uint32_t PaletteEntryCount(const DibHeader& header)
 }
 
 // Reads the colour table; entries beyond what the bit depth can index are skipped, not kept.
-bool ReadPalette(ByteCursor& cursor, const DibHeader& header, std::vector<uint32_t>& palette)
+// Where the pixels' offset is known (PACKED false) those extra entries need not be there at all.
+bool ReadPalette(ByteCursor& cursor, const DibHeader& header, bool packed,
+                 std::vector<uint32_t>& palette)
 {
-    const uint32_t count = PaletteEntryCount(header);
+    const uint32_t stated = PaletteEntryCount(header);
     const uint32_t entrySize = header.core ? 3 : 4;
-    const uint32_t kept = header.bitCount <= 8 ? std::min(count, 1u << header.bitCount) : 0;
+    const uint32_t kept = header.bitCount <= 8 ? std::min(stated, 1u << header.bitCount) : 0;
+    const uint32_t count = packed ? stated : kept;
     for (uint32_t i = 0; i < kept && cursor.Ok(); ++i) {
         const uint32_t blue = cursor.U8(), green = cursor.U8(), red = cursor.U8();
         if (!header.core)
@@ -350,14 +353,16 @@ bool KeepAlphaIfUsed(PixelImage& image)
     return false;
 }
 
-bool ReadPixelFormat(ByteCursor& cursor, const DibHeader& header, bool icon, PixelFormat& format)
+bool ReadPixelFormat(ByteCursor& cursor, const DibHeader& header, const DibOptions& options,
+                     PixelFormat& format)
 {
+    const bool icon = options.icon;
     if (header.bitCount == 16 || header.bitCount == 32) {
         const auto masks = ChooseMasks(cursor, header, icon);
         for (int i = 0; i < 4; ++i)
             format.channels[i] = MakeChannel(masks[i]);
     }
-    return ReadPalette(cursor, header, format.palette);
+    return ReadPalette(cursor, header, !options.pixelOffset, format.palette);
 }
 
 } // namespace
@@ -370,7 +375,7 @@ std::optional<DibImage> DecodeDib(std::string_view dib, const DibOptions& option
     if (!ReadHeader(cursor, header, options.icon, error))
         return std::nullopt;
     PixelFormat format;
-    if (!ReadPixelFormat(cursor, header, options.icon, format)) {
+    if (!ReadPixelFormat(cursor, header, options, format)) {
         error = "bitmap colour table is truncated";
         return std::nullopt;
     }

@@ -189,4 +189,18 @@ TEST(PictureBmpTest, RefusesImpossibleHeadersWithAReason)
     }
 }
 
+// A file says where its pixels start, so a wild colour count on a 24-bit bitmap does not matter
+// there; a bare DIB's pixels follow the colour table, which must then be present in full.
+TEST(PictureBmpTest, ColourCountMattersOnlyWherePixelsFollowTheTable)
+{
+    DibSpec spec = Spec(1, 1, 24, Rows({Bytes({0x33, 0x22, 0x11})}));
+    spec.colorsUsed = 0x00FFFFFF;
+    const auto fromFile = platform::DecodePicture(PictureFormat::Bitmap, MakeBmpFile(spec));
+    ASSERT_TRUE(fromFile);
+    EXPECT_EQ(Hex(fromFile->Pixels()), Hex({A}));
+    const auto bare = platform::TryDecodePicture(PictureFormat::Bitmap, MakeDib(spec));
+    EXPECT_FALSE(bare.picture);
+    EXPECT_NE(bare.error.find("colour table"), std::string::npos) << bare.error;
+}
+
 } // namespace
