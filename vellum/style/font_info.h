@@ -1,0 +1,194 @@
+// Text styles: the visual and behavioural properties of a run of text, the text-style table,
+// and the rules by which two text styles count as equal or similar.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "vellum/style/custom_rv_info.h"
+#include "vellum/style/font.h"
+#include "vellum/style/rv_set.h"
+#include "vellum/style/style_types.h"
+
+namespace vellum {
+
+enum TRVHoverEffect : uint8_t { rvheUnderline };
+using TRVHoverEffects = TRVSet<TRVHoverEffect>;
+
+enum TRVFontStyleEx : uint8_t { rvfsOverline, rvfsAllCaps };
+using TRVFontStylesEx = TRVSet<TRVFontStyleEx>;
+
+enum TRVSubSuperScriptType : uint8_t { rvsssNormal, rvsssSubscript, rvsssSuperScript };
+
+enum TRVProtectOption : uint8_t {
+    rvprStyleProtect,
+    rvprStyleSplitProtect,
+    rvprModifyProtect,
+    rvprDeleteProtect,
+    rvprConcateProtect,
+    rvprRVFInsertProtect,
+    rvprDoNotAutoSwitch,
+    rvprParaStartProtect,
+    rvprSticking,
+    rvprSticking2,
+    rvprSticking3,
+    rvprStickToTop,
+    rvprStickToBottom
+};
+using TRVProtectOptions = TRVSet<TRVProtectOption>;
+
+enum TRVTextOption : uint8_t { rvteoHTMLCode, rvteoRTFCode };
+using TRVTextOptions = TRVSet<TRVTextOption>;
+
+enum TRVUnderlineType : uint8_t {
+    rvutNormal,
+    rvutThick,
+    rvutDouble,
+    rvutDotted,
+    rvutThickDotted,
+    rvutDashed,
+    rvutThickDashed,
+    rvutLongDashed,
+    rvutThickLongDashed,
+    rvutDashDotted,
+    rvutThickDashDotted,
+    rvutDashDotDotted,
+    rvutThickDashDotDotted
+};
+
+enum TRVFontInfoProperty : uint8_t {
+    rvfiFontName,
+    rvfiSize,
+    rvfiCharset,
+    rvfiUnicode,
+    rvfiBold,
+    rvfiItalic,
+    rvfiUnderline,
+    rvfiStrikeout,
+    rvfiOverline,
+    rvfiAllCaps,
+    rvfiSubSuperScriptType,
+    rvfiVShift,
+    rvfiColor,
+    rvfiBackColor,
+    rvfiJump,
+    rvfiHoverBackColor,
+    rvfiHoverColor,
+    rvfiHoverUnderline,
+    rvfiJumpCursor,
+    rvfiNextStyleNo,
+    rvfiProtection,
+    rvfiCharScale,
+    rvfiBaseStyleNo,
+    rvfiBiDiMode,
+    rvfiCharSpacing,
+    rvfiHTMLCode,
+    rvfiRTFCode,
+    rvfiUnderlineType,
+    rvfiUnderlineColor,
+    rvfiHoverUnderlineColor,
+    rvfiCustom
+};
+using TRVFontInfoProperties = TRVSet<TRVFontInfoProperty>;
+constexpr TRVFontInfoProperties RVAllFontInfoProperties = TRVFontInfoProperties::FromMask(0x7FFFFFFF);
+
+// The element names of the enumerations above, by ordinal, as stored.
+std::span<const std::string_view> FontInfoPropertyNames();
+
+class TCustomRVFontInfo : public TCustomRVInfo {
+public:
+    TCustomRVFontInfo() { StyleName = u"Font Style"; }
+
+    TFontCharset Charset = DEFAULT_CHARSET;
+    std::u16string FontName = u"Arial";
+    int32_t Size = 10;
+    TFontStyles Style;
+    int32_t VShift = 0;
+    TColor Color = clWindowText;
+    TColor BackColor = clNone;
+    TColor HoverBackColor = clNone;
+    TColor HoverColor = clNone;
+    TRVHoverEffects HoverEffects;
+    TRVFontStylesEx StyleEx;
+    bool Jump = false;
+    TCursor JumpCursor = crJump;
+    int32_t CharScale = 100;
+    int32_t CharSpacing = 0;
+    TRVBiDiMode BiDiMode = rvbdUnspecified;
+    TRVSubSuperScriptType SubSuperScriptType = rvsssNormal;
+    TRVProtectOptions Protection;
+    TRVTextOptions Options;
+    TRVUnderlineType UnderlineType = rvutNormal;
+    TColor UnderlineColor = clNone;
+    TColor HoverUnderlineColor = clNone;
+
+    void Assign(const TCustomRVInfo& source) override;
+    // Face name, size, colour, style flags and character set of a font object.
+    void AssignFromFont(const TFont& font);
+    void AssignToFont(TFont& font) const;
+    // Copies only the properties in PROPS from SOURCE.
+    virtual void AssignProperties(const TCustomRVFontInfo& source, TRVFontInfoProperties props);
+
+    bool EqualTo(const TCustomRVInfo& other, bool ignoreReferences) const override;
+    // Equality over the properties that are not in IGNORED.
+    virtual bool EqualExcept(const TCustomRVFontInfo& other, TRVFontInfoProperties ignored) const;
+    int32_t Similarity(const TCustomRVInfo& other) const override;
+
+    std::span<const TRVPropertyInfo> Properties() const override;
+    TRVDefinedRead ReadDefinedProperty(std::string_view name, const TRVDefinedValue& value) override;
+
+protected:
+    static std::span<const TRVPropertyInfo> FontProperties();
+
+private:
+    bool EqualVisual(const TCustomRVFontInfo& other) const;
+    bool EqualLinkProperties(const TCustomRVFontInfo& other) const;
+    bool EqualFlag(const TCustomRVFontInfo& other, TRVFontInfoProperty prop) const;
+    void AssignFlag(const TCustomRVFontInfo& source, TRVFontInfoProperty prop);
+    int64_t LinkSimilarity(const TCustomRVFontInfo& other) const;
+    int64_t FlagSimilarity(const TCustomRVFontInfo& other) const;
+};
+
+// A text style of the style sheet.
+class TFontInfo : public TCustomRVFontInfo {
+public:
+    int32_t NextStyleNo = -1;
+    bool Unicode = false;
+    TRVFontInfoProperties ModifiedProperties;
+
+    void Assign(const TCustomRVInfo& source) override;
+    bool EqualTo(const TCustomRVInfo& other, bool ignoreReferences) const override;
+    bool EqualExcept(const TCustomRVFontInfo& other, TRVFontInfoProperties ignored) const override;
+    bool EqualMapped(const TCustomRVInfo& other, const TRVIntegerList& mapping) const override;
+    void RemapReferences(const TRVIntegerList& mapping, const TRVIntegerList* textMapping) override;
+    std::span<const TRVPropertyInfo> Properties() const override;
+};
+
+using TRVFontInfoClass = std::unique_ptr<TFontInfo> (*)();
+
+class TFontInfos : public TRVInfosOf<TFontInfo> {
+public:
+    explicit TFontInfos(TRVStyle* owner, TRVFontInfoClass itemClass = nullptr)
+        : TRVInfosOf<TFontInfo>(owner), FItemClass(itemClass)
+    {
+    }
+
+    // Resolution at which font sizes are applied when a control asks for it; 0: not set.
+    int32_t PixelsPerInch = 0;
+
+    // The first style, BASESTYLENO first and then from 0 upward, that PATTERN equals in the
+    // relevant properties; -1 when none does.
+    int FindMatching(int baseStyleNo, const TCustomRVFontInfo& pattern, TRVFontInfoProperties relevant) const;
+    // BASESTYLENO itself, or the first style like it in CHARSET that holds 8-bit text; -1.
+    int FindWithCharset(int baseStyleNo, TFontCharset charset) const;
+
+protected:
+    std::unique_ptr<TCustomRVInfo> CreateItem() const override;
+    void MarkAsFallback(TCustomRVInfo& fallback) const override;
+    int FindMapTarget(const TCustomRVInfo& source) const override;
+
+private:
+    TRVFontInfoClass FItemClass;
+};
+
+} // namespace vellum

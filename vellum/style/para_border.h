@@ -1,0 +1,96 @@
+// The parts of a paragraph style that are objects of their own: side rectangles, the border and
+// the background rectangle, and how the last two are drawn on a canvas.
+#pragma once
+
+#include <cstdint>
+
+#include "vellum/style/persistent.h"
+#include "vellum/style/style_types.h"
+
+namespace platform {
+class Canvas;
+struct Rect;
+} // namespace platform
+
+namespace vellum {
+
+// Four per-side lengths in pixels.
+class TRVRect : public TRVPersistent {
+public:
+    int32_t Left = 0;
+    int32_t Right = 0;
+    int32_t Top = 0;
+    int32_t Bottom = 0;
+
+    void Assign(const TRVRect& source) { *this = source; }
+    void SetAll(int32_t value) { Left = Right = Top = Bottom = value; }
+    bool operator==(const TRVRect& o) const
+    {
+        return Left == o.Left && Right == o.Right && Top == o.Top && Bottom == o.Bottom;
+    }
+    std::span<const TRVPropertyInfo> Properties() const override;
+};
+
+// Four per-side flags.
+class TRVBooleanRect : public TRVPersistent {
+public:
+    bool Left = true;
+    bool Right = true;
+    bool Top = true;
+    bool Bottom = true;
+
+    void Assign(const TRVBooleanRect& source) { *this = source; }
+    bool operator==(const TRVBooleanRect& o) const
+    {
+        return Left == o.Left && Right == o.Right && Top == o.Top && Bottom == o.Bottom;
+    }
+    std::span<const TRVPropertyInfo> Properties() const override;
+};
+
+enum TRVBorderStyle : uint8_t { rvbNone, rvbSingle, rvbDouble, rvbTriple, rvbThickInside, rvbThickOutside };
+
+// The colour COLOR as the painter's colour mode shows it: system colours become fixed printing
+// colours in the printing modes, and grey in the grey-scale mode.
+TColor RVColorForMode(TColor color, TRVColorMode mode);
+
+class TRVBorder : public TRVPersistent {
+public:
+    int32_t Width = 1;
+    int32_t InternalWidth = 1;
+    TColor Color = clWindowText;
+    TRVBorderStyle Style = rvbNone;
+    TRVBooleanRect VisibleBorders;
+    TRVRect BorderOffsets;
+
+    void Assign(const TRVBorder& source) { *this = source; }
+    // Every field, whatever the style.
+    bool IsEqual(const TRVBorder& other) const;
+    // Whether SIDE (0 left, 1 top, 2 right, 3 bottom) is drawn: a style and a visible side.
+    bool SideShown(int side) const;
+    // Draws the border around RECT, the paragraph rectangle (the offsets are added here).
+    void Draw(const platform::Rect& rect, platform::Canvas& canvas, TRVColorMode colorMode) const;
+
+    std::span<const TRVPropertyInfo> Properties() const override;
+
+private:
+    int LineCount() const;
+    void DrawSides(platform::Canvas& canvas, int left, int top, int right, int bottom) const;
+};
+
+class TRVBackgroundRect : public TRVPersistent {
+public:
+    TColor Color = clNone;
+    TRVRect BorderOffsets;
+
+    void Assign(const TRVBackgroundRect& source) { *this = source; }
+    bool IsEqual(const TRVBackgroundRect& other) const
+    {
+        return Color == other.Color && BorderOffsets == other.BorderOffsets;
+    }
+    // Fills RECT (already grown by the offsets) and the pixel column and row after it.
+    void Draw(const platform::Rect& rect, platform::Canvas& canvas, TRVColorMode colorMode) const;
+
+    std::span<const TRVPropertyInfo> Properties() const override;
+};
+
+} // namespace vellum

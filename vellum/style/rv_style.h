@@ -1,0 +1,181 @@
+// The style sheet: the three numbered style tables, the style templates, the display settings
+// that every linked viewer shares, and the drawing hooks that first offer their work to an
+// event handler.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "vellum/rv_types.h"
+#include "vellum/style/font_info.h"
+#include "vellum/style/list_info.h"
+#include "vellum/style/para_info.h"
+#include "vellum/style/style_template.h"
+#include "vellum/style/style_types.h"
+
+namespace platform {
+class Canvas;
+class Picture;
+struct Rect;
+} // namespace platform
+
+namespace vellum {
+
+class TCustomRVData;
+class TCustomVellum;
+
+enum TRVSelectionMode : uint8_t { rvsmChar, rvsmWord, rvsmParagraph };
+enum TRVSelectionStyle : uint8_t { rvssItems, rvssLines };
+enum TRVFieldHighlightType : uint8_t { rvfhNever, rvfhCurrent, rvfhAlways };
+
+class TRVStyle {
+public:
+    TRVStyle();
+    virtual ~TRVStyle();
+    TRVStyle(const TRVStyle&) = delete;
+    TRVStyle& operator=(const TRVStyle&) = delete;
+
+    // ---- Tables. Numbers outside the text and paragraph tables answer their fallback styles.
+    TFontInfos& TextStyles() { return *FTextStyles; }
+    const TFontInfos& TextStyles() const { return *FTextStyles; }
+    TParaInfos& ParaStyles() { return *FParaStyles; }
+    const TParaInfos& ParaStyles() const { return *FParaStyles; }
+    TRVListInfos& ListStyles() { return *FListStyles; }
+    const TRVListInfos& ListStyles() const { return *FListStyles; }
+    TRVStyleTemplateCollection& StyleTemplates() { return *FStyleTemplates; }
+    const TRVStyleTemplateCollection& StyleTemplates() const { return *FStyleTemplates; }
+    // Copy item by item; assigning a table to itself does nothing.
+    void SetTextStyles(const TFontInfos& value) { FTextStyles->AssignFrom(value); }
+    void SetParaStyles(const TParaInfos& value) { FParaStyles->AssignFrom(value); }
+    void SetListStyles(const TRVListInfos& value) { FListStyles->AssignFrom(value); }
+    void SetStyleTemplates(const TRVStyleTemplateCollection& value) { FStyleTemplates->Assign(value); }
+
+    // Empty tables of this style sheet's classes, for reading a stored table before it is
+    // assigned or merged.
+    std::unique_ptr<TFontInfos> NewTextStyles();
+    std::unique_ptr<TParaInfos> NewParaStyles();
+    std::unique_ptr<TRVListInfos> NewListStyles();
+
+    // ---- Settings.
+    int32_t SpacesInTab = 0;
+    int32_t DefTabWidth = 48;
+    TCursor JumpCursor = crJump;
+    TCursor LineSelectCursor = crRVFlipArrow;
+    bool FullRedraw = false;
+    bool UseSound = true;
+    TColor Color = clWindow;
+    TColor HoverColor = clNone;
+    TColor CurrentItemColor = clNone;
+    TColor SelColor = clHighlight;
+    TColor SelTextColor = clHighlightText;
+    TColor InactiveSelColor = clHighlight;
+    TColor InactiveSelTextColor = clHighlightText;
+    TColor CheckpointColor = clGreen;
+    TColor CheckpointEvColor = clLime;
+    TColor PageBreakColor = clBtnShadow;
+    TColor SoftPageBreakColor = clBtnFace;
+    TColor LiveSpellingColor = clRed;
+    TRVSelectionMode SelectionMode = rvsmWord;
+    TRVSelectionStyle SelectionStyle = rvssItems;
+    TColor FieldHighlightColor = clBtnFace;
+    TRVFieldHighlightType FieldHighlightType = rvfhCurrent;
+    TRVSeqType FootnoteNumbering = rvseqDecimal;
+    TRVSeqType EndnoteNumbering = rvseqLowerRoman;
+    bool FootnotePageReset = true;
+    int32_t DefUnicodeStyle = -1;
+    TRVCodePage DefCodePage = 0;
+
+    // The picture shown for one that cannot be loaded; the built-in bitmap unless one was set.
+    const platform::Picture& InvalidPicture();
+    // Copies PICTURE; null drops the held picture so that the built-in one is made again.
+    void SetInvalidPicture(const platform::Picture* picture);
+
+    // ---- Code pages. The code page of 8-bit text in text style STYLENO: the style sheet's
+    // (DefCodePage, 0 meaning the system's) for the default character set, else the one of the
+    // style's character set.
+    TRVCodePage DefaultCodePage() const;
+    TRVCodePage StyleCodePage(int styleNo) const;
+    TRVCodePage CharsetCodePage(TFontCharset charset) const;
+
+    // ---- Services.
+    TColor EffectiveHoverColor(TColor color) const { return color == clNone ? HoverColor : color; }
+    bool HoverSensitive(int styleNo);
+
+    // ---- Events. Each drawing hook raises its event first; DoDefault enters true.
+    std::function<void(TRVStyle& sender, platform::Canvas& canvas, int styleNo, bool& doDefault)> OnApplyStyle;
+    std::function<void(TRVStyle& sender, platform::Canvas& canvas, int styleNo, TRVTextDrawStates drawState,
+                       bool& doDefault)>
+        OnApplyStyleColor;
+    std::function<void(TRVStyle& sender, const TRVRawByteString& s, platform::Canvas& canvas, int styleNo,
+                       int spaceBefore, int left, int top, int width, int height, TRVTextDrawStates drawState,
+                       bool& doDefault)>
+        OnDrawStyleText;
+    std::function<void(TRVStyle& sender, int styleNo, bool& sensitive)> OnStyleHoverSensitive;
+    std::function<void(TRVStyle& sender, platform::Canvas& canvas, int styleNo, int left, int top, int width,
+                       int height, TRVTextDrawStates drawState, bool& doDefault)>
+        OnDrawTextBack;
+    std::function<void(TRVStyle& sender, platform::Canvas& canvas, int x, int y, int itemNo, int xShift,
+                       bool raiseEvent, TCustomVellum* control, bool& doDefault)>
+        OnDrawCheckpoint;
+    std::function<void(TRVStyle& sender, platform::Canvas& canvas, int y, int xShift, TRVPageBreakType pageBreakType,
+                       TCustomVellum* control, bool& doDefault)>
+        OnDrawPageBreak;
+    std::function<void(TRVStyle& sender, platform::Canvas& canvas, int paraNo, const platform::Rect& rect,
+                       bool& doDefault)>
+        OnDrawParaBack;
+
+    // What is being drawn while an event runs.
+    int ContextItemNo = -1;
+    int ContextOffset = 0;
+    TCustomRVData* ContextDocument = nullptr;
+
+    // ---- Drawing hooks with their default drawing.
+    // The checkpoint mark: a circle at (X, Y) unless ITEMNO is -1, and a dotted line across the
+    // line from LINELEFT over LINEWIDTH pixels, shifted left by XSHIFT.
+    void DrawCheckpoint(platform::Canvas& canvas, int x, int y, int itemNo, int xShift, bool raiseEvent,
+                        TCustomVellum* control, TCustomRVData* document, int lineLeft, int lineWidth);
+    // The page-break mark: a line at Y across DISPLAYWIDTH pixels ending in a small triangle.
+    void DrawPageBreak(platform::Canvas& canvas, int y, int itemNo, TCustomRVData* document, TCustomVellum* control,
+                       TRVPageBreakType pageBreakType, int xShift, int displayWidth);
+    // The background of paragraph style PARANO over RECT (already grown by its offsets).
+    void DrawParaBack(platform::Canvas& canvas, int paraNo, const platform::Rect& rect,
+                      TRVColorMode colorMode = rvcmColor);
+    // Only the event: text backgrounds have no default drawing.
+    void DrawTextBack(platform::Canvas& canvas, int styleNo, int left, int top, int width, int height,
+                      TRVTextDrawStates drawState);
+
+    // ---- Creation steps, also callable on their own.
+    void LoadDefaultTextStyles();
+    void LoadDefaultParaStyles();
+
+    // ---- Component life.
+    bool Loading() const { return FLoading; }
+    void BeginLoading() { FLoading = true; }
+    // The end of loading: template parents are resolved from their identifiers.
+    void Loaded();
+    // An image list is going away: every list level forgets it.
+    void RemoveImageList(const TRVImageList* imageList);
+
+    // The classes the tables are created with; a derived style sheet may answer derived ones.
+    virtual TRVFontInfoClass TextStyleClass() const;
+    virtual TRVParaInfoClass ParaStyleClass() const;
+    virtual TRVListInfoClass ListStyleClass() const;
+
+protected:
+    // Creates the tables with the classes above; a derived style sheet calls it from its own
+    // constructor when it answers other classes (virtual calls do not reach it before).
+    void CreateTables();
+
+private:
+    std::unique_ptr<TFontInfos> FTextStyles;
+    std::unique_ptr<TParaInfos> FParaStyles;
+    std::unique_ptr<TRVListInfos> FListStyles;
+    std::unique_ptr<TRVStyleTemplateCollection> FStyleTemplates;
+    std::unique_ptr<platform::Picture> FInvalidPicture;
+    bool FLoading = false;
+};
+
+// The bitmap shown in place of a picture that cannot be loaded: 32 x 32, a framed red cross.
+std::unique_ptr<platform::Picture> MakeBuiltInInvalidPicture();
+
+} // namespace vellum
