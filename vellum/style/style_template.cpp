@@ -23,8 +23,10 @@ std::vector<TRVPropertyInfo> WithoutRecordFields(std::span<const TRVPropertyInfo
         if (std::find(std::begin(kRecordFields), std::end(kRecordFields), p.Name) == std::end(kRecordFields))
             continue;
         p = props::NotStored(p);
-        p.SetOrdinal = p.SetOrdinal ? [](TRVPersistent&, int64_t) {} : nullptr;
-        p.SetString = p.SetString ? [](TRVPersistent&, const std::u16string&) {} : nullptr;
+        if (p.SetOrdinal)
+            p.SetOrdinal = [](TRVPersistent&, int64_t) {};
+        if (p.SetString)
+            p.SetString = [](TRVPersistent&, const std::u16string&) {};
     }
     return result;
 }

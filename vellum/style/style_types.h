@@ -5,21 +5,19 @@
 #include <cstdint>
 
 #include "platform/codepage.h"
+#include "platform/color.h"
 #include "vellum/style/rv_set.h"
 
 namespace vellum {
 
 // 0x00BBGGRR is an RGB colour; 0xFF0000nn is system colour nn; clNone means "not set" or
 // "transparent" wherever a colour is optional.
-using TColor = int32_t;
+// Resolution to RGB lives in platform/color.h (platform::ResolveColor).
+using TColor = platform::Color;
+using platform::IsSystemColor;
+using platform::SystemColor;
 
-constexpr TColor SystemColor(int index)
-{
-    return static_cast<TColor>(0xFF000000u | static_cast<uint32_t>(index & 0xFF));
-}
-constexpr bool IsSystemColor(TColor c) { return (static_cast<uint32_t>(c) & 0xFF000000u) == 0xFF000000u; }
-
-constexpr TColor clNone = 0x1FFFFFFF;
+constexpr TColor clNone = platform::kColorNone;
 constexpr TColor clDefault = 0x20000000;
 constexpr TColor clBlack = 0x000000;
 constexpr TColor clMaroon = 0x000080;
