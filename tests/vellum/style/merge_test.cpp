@@ -44,6 +44,8 @@ TEST(MergeStyles, IdenticalTableAddsNothing)
 TEST(MergeStyles, IntoAnEmptyTable)
 {
     TRVStyle loaded;
+    // "Jump 2" equals "Jump 1" and would fold onto its copy; make every style distinct.
+    loaded.TextStyles()[5].Size = 12;
     TFontInfos empty(nullptr);
     TRVIntegerList map;
     empty.MergeStyles(loaded.TextStyles(), rvsmmMap, nullptr, nullptr, map);
