@@ -1,0 +1,212 @@
+// The item class family's base: what every entry of a document's item list carries, the flag
+// setters that keep paragraph and line flags consistent, the yes/no questions the reader and the
+// layout engine ask, the insertion and loading hooks, and extra properties by number.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "vellum/document/rv_cp_info.h"
+#include "vellum/document/rv_tag.h"
+#include "vellum/document/rv_types.h"
+#include "vellum/vellum_error.h"
+
+namespace platform {
+class Picture;
+}
+
+namespace vellum {
+
+class TCustomRVData;
+class TRVStyle;
+
+// A marked word range of a text item (start offset, length).
+struct TRVWordPainter {
+    int32_t StartOffs = 0;
+    int32_t Length = 0;
+};
+using TRVWordPainterList = std::vector<TRVWordPainter>;
+
+// Codes of the plain yes/no questions (BoolQuery). Codes without a name here are consumed by
+// the layout engine and the exporters by number.
+enum TRVItemBoolProperty : int {
+    rvbpFullLine = 0,       // occupies its own line; the next item always starts a line
+    rvbpValid = 1,          // usable; the reader drops items that answer no
+    rvbpReadsDataLines = 2, // the reader hands the record's data lines to the item
+    rvbpDrawingChangesFont = 3,
+    rvbpGivesUnicodeText = 4,
+    rvbpAlwaysInText = 5,
+    rvbpResizable = 7,
+    rvbpStyleApplicable = 12,
+};
+
+// Codes of the styled yes/no questions (BoolQueryStyled).
+enum TRVItemBoolPropertyEx : int {
+    rvbpxJump = 2,
+    rvbpxMouseSensitive = 3,
+    rvbpxHover = 4,
+};
+
+// Extra integer properties by number (RVF keys in brackets).
+enum TRVExtraItemProperty : int {
+    rvepVShift = 1,           // "vshift"
+    rvepVShiftAbs = 2,        // "vshiftabs"
+    rvepWidth = 3,            // "width"
+    rvepHeight = 4,           // "height"
+    rvepTransparent = 5,      // "transparent"
+    rvepTMode = 6,            // "tmode"
+    rvepTColor = 7,           // "tcolor"
+    rvepMinHeightOnPage = 8,  // "minheightonpage"
+    rvepSpacing = 9,          // "spacing"
+    rvepResizable = 10,       // "resizable"
+    rvepUnremovable = 11,     // "unremovable"
+    rvepNoHtmlSize = 12,      // "nohtmlsize"
+    rvepAInterval = 13,       // "ainterval"
+    rvepVisible = 14,         // "visible"
+};
+
+// Extra string properties by number.
+enum TRVExtraItemStrProperty : int {
+    rvespHint = 1,     // "hint"
+    rvespAlt = 2,      // "alt"
+    rvespFilename = 3, // "filename"
+};
+
+class TCustomRVItemInfo {
+public:
+    explicit TCustomRVItemInfo(TCustomRVData* RVData);
+    virtual ~TCustomRVItemInfo();
+    TCustomRVItemInfo(const TCustomRVItemInfo&) = delete;
+    TCustomRVItemInfo& operator=(const TCustomRVItemInfo&) = delete;
+
+    TRVRawByteString Text;
+    int32_t StyleNo = 0;
+    int32_t ParaNo = 0;
+    uint8_t Options = 0; // TRVItemOption bits, as stored in RVF
+    uint8_t RuntimeFlags = 0;
+    std::unique_ptr<TRVWordPainterList> WordMarks;
+    // Owned by the item; linked into its document's chain while the item is in a document.
+    std::unique_ptr<TRVCPInfo> AttachedCheckpoint;
+    int32_t JumpIndex = 0;
+    TRVTag Tag;
+    int32_t FirstDrawItemNo = -1;
+    std::string Hint;
+
+    // Flag access. The setters keep the flags consistent: continuing a paragraph clears the page
+    // break and the new line; a page break clears both others; a new line is refused by full-line
+    // items and otherwise clears the continuation.
+    bool ContinuesParagraph() const { return Options & rvioContinuesParagraph; }
+    bool BreakPageBefore() const { return Options & rvioBreakPageBefore; }
+    bool StartsNewLine() const { return Options & rvioStartsNewLine; }
+    bool UnicodeText() const { return Options & rvioUnicodeText; }
+    void SetContinuesParagraph(bool value);
+    void SetBreakPageBefore(bool value);
+    void SetStartsNewLine(bool value);
+    void SetUnicodeText(bool value);
+
+    // The text style a non-text item draws with; -1 for none.
+    virtual int32_t DrawingTextStyle() const { return -1; }
+    virtual void SetDrawingTextStyle(int32_t value) {}
+    // The picture to use when the item is copied as an image.
+    virtual const platform::Picture* PictureOf() const { return nullptr; }
+
+    virtual bool BoolQuery(int Code) const;
+    virtual bool BoolQueryStyled(int Code, const TRVStyle* Style) const;
+    bool FullLine() const { return BoolQuery(rvbpFullLine); }
+    bool Valid() const { return BoolQuery(rvbpValid); }
+    bool ReadsDataLines() const { return BoolQuery(rvbpReadsDataLines); }
+
+    // Raises rviaInserting with the item's Text; the handler may change it.
+    virtual void BeforeInsertion(TCustomRVData& RVData);
+    // The item has been placed at ItemNo of RVData; raises rviaInserted.
+    virtual void AfterInsertion(TCustomRVData& RVData, int32_t ItemNo);
+    // Before the reader fills the item from a record of RVData.
+    virtual void BeforeLoading(TCustomRVData& RVData) {}
+    // After the reader has inserted the item.
+    virtual void AfterLoading() {}
+    // Palette displays do not exist on this platform, so there is nothing to prepare.
+    virtual void RefreshPalette(TRVPaletteAction Action, bool Force) {}
+
+    // Copies StyleNo (same class only), ParaNo, Options, Hint and the class's own fields; not the
+    // text, tag or checkpoint, and not the contents of nested documents.
+    virtual void AssignFrom(const TCustomRVItemInfo& Source);
+    // A new, default item of the same class, made for RVData.
+    virtual std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* RVData) const = 0;
+    // A full copy: same class, AssignFrom, text and a duplicate of the tag. Nested documents
+    // are copied as well (without recursion, so depth is not a concern).
+    std::unique_ptr<TCustomRVItemInfo> MakeCopy(TCustomRVData* RVData) const;
+
+    // Extra properties; each returns whether the item knows the property.
+    virtual bool StoreExtraInt(int Prop, int32_t Value) { return false; }
+    virtual bool FetchExtraInt(int Prop, int32_t& Value) const { return false; }
+    virtual bool StoreExtraStr(int Prop, const std::string& Value);
+    virtual bool FetchExtraStr(int Prop, std::string& Value) const;
+
+    // Documents owned by the item (note texts, table cells). Releasing hands a document to the
+    // caller so that deep nesting can be freed and copied without recursion.
+    virtual int32_t NestedDocumentCount() const { return 0; }
+    virtual TCustomRVData* NestedDocument(int32_t Index) const { return nullptr; }
+    virtual std::unique_ptr<TCustomRVData> ReleaseNestedDocument(int32_t Index);
+};
+
+// A run of text in one text style (StyleNo 0 or more, or rvsDefStyle).
+class TRVTextItemInfo : public TCustomRVItemInfo {
+public:
+    using TCustomRVItemInfo::TCustomRVItemInfo;
+    bool BoolQueryStyled(int Code, const TRVStyle* Style) const override;
+    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* RVData) const override;
+};
+
+// Base of every item that is not text.
+class TRVNonTextItemInfo : public TCustomRVItemInfo {
+public:
+    using TCustomRVItemInfo::TCustomRVItemInfo;
+    bool unremovable = false; // the editor refuses to delete the item
+
+    void AssignFrom(const TCustomRVItemInfo& Source) override;
+    bool StoreExtraInt(int Prop, int32_t Value) override;
+    bool FetchExtraInt(int Prop, int32_t& Value) const override;
+};
+
+// Items that occupy a line by themselves.
+class TRVFullLineItemInfo : public TRVNonTextItemInfo {
+public:
+    using TRVNonTextItemInfo::TRVNonTextItemInfo;
+    bool BoolQuery(int Code) const override;
+};
+
+// Items drawn in a rectangle inside a line.
+class TRVRectItemInfo : public TRVNonTextItemInfo {
+public:
+    using TRVNonTextItemInfo::TRVNonTextItemInfo;
+    int32_t minheightonpage = 0;
+    uint8_t Placement = 0; // 0 baseline; 1..4 middle, abstop, absbottom, absmiddle
+    int32_t vshift = 0;    // percent of the height, or pixels with vshiftabs
+    bool vshiftabs = false;
+
+    // The empty border on each side in pixels; negative values are stored as 0.
+    int32_t spacing() const { return Fspacing; }
+    void SetSpacing(int32_t value) { Fspacing = value < 0 ? 0 : value; }
+
+    void AssignFrom(const TCustomRVItemInfo& Source) override;
+    bool StoreExtraInt(int Prop, int32_t Value) override;
+    bool FetchExtraInt(int Prop, int32_t& Value) const override;
+
+private:
+    int32_t Fspacing = 1;
+};
+
+// The class of an item made by ItemAs<T>; raises "Can't get or set this kind of information for
+// this item" when the item is of another class.
+template <typename T>
+T& ItemAs(TCustomRVItemInfo* item)
+{
+    T* typed = dynamic_cast<T*>(item);
+    if (!typed)
+        ThrowVellumError(messages::kWrongItemKind);
+    return *typed;
+}
+
+} // namespace vellum

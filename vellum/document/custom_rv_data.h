@@ -1,0 +1,136 @@
+// A document: a flat, ordered list of items plus a chain of checkpoints. Paragraphs and lines
+// are runs of items delimited by the items' own flags; there is no paragraph object.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "platform/codepage.h"
+#include "vellum/document/custom_item_info.h"
+#include "vellum/document/item_list.h"
+#include "vellum/document/numbering_lists.h"
+#include "vellum/document/rv_document_settings.h"
+
+namespace vellum {
+
+class TRVHostedControl;
+
+class TCustomRVData {
+public:
+    TCustomRVData();
+    virtual ~TCustomRVData();
+    TCustomRVData(const TCustomRVData&) = delete;
+    TCustomRVData& operator=(const TCustomRVData&) = delete;
+
+    int32_t FirstJumpNo = 0;
+    TRVItemList Items;
+    bool NewParagraphsAllowed = true;
+    TRVCPInfo* FirstCheckpoint = nullptr;
+    TRVCPInfo* LastCheckpoint = nullptr;
+    // A checkpoint of no item, standing after the last item; counted in CheckpointCount.
+    std::unique_ptr<TRVCPInfo> EndCheckpoint;
+    uint32_t DataState = 0;
+    int32_t ContinuedListNo = -1;
+    int32_t ContinuedListLevel = -1;
+    int32_t CheckpointCount = 0;
+    TRVMarkerList Markers;
+    TRVSeqList Sequences;
+
+    // --- Nesting and settings ---------------------------------------------------------------
+    // The document that contains the item owning this one; none for a top-level document.
+    virtual TCustomRVData* OwnerDocument() const { return FOwnerDocument; }
+    // The item owning this document; none for a top-level document.
+    virtual TCustomRVItemInfo* OwnerItem() const { return FOwnerItem; }
+    void SetOwner(TCustomRVData* Document, TCustomRVItemInfo* Item);
+    TCustomRVData* TopDocument();
+    TCustomRVData* OutermostDocument();
+    const TCustomRVData* OutermostDocument() const;
+    // Table cells refuse page breaks.
+    virtual bool AllowsPageBreaks() const { return true; }
+    // The settings of the control that owns the root document.
+    TRVDocumentSettings& Settings();
+    const TRVDocumentSettings& Settings() const;
+    TRVStyle* GetRVStyle() const { return Settings().Style; }
+    bool TagsArePChars() const { return HasOption(Settings().Options, rvoTagsArePChars); }
+    bool HasDataState(TRVDataStateFlag Flag) const { return HasOption(DataState, Flag); }
+    void SetDataState(TRVDataStateFlag Flag, bool On);
+
+    // --- Item access (index checks raise "Item index is out of bounds") ----------------------
+    int32_t CountItems() const { return Items.Count(); }
+    TCustomRVItemInfo* ItemAt(int32_t ItemNo) const { return Items[ItemNo]; }
+    const TRVRawByteString& TextAt(int32_t ItemNo) const { return Items[ItemNo]->Text; }
+    int32_t StyleAt(int32_t ItemNo) const { return EffectiveStyleNo(*Items[ItemNo]); }
+    int32_t ParaAt(int32_t ItemNo) const { return Items[ItemNo]->ParaNo; }
+    const TRVTag& TagAt(int32_t ItemNo) const { return Items[ItemNo]->Tag; }
+    uint8_t OptionsAt(int32_t ItemNo) const { return Items[ItemNo]->Options; }
+    TRVCPInfo* CheckpointAt(int32_t ItemNo) const { return Items[ItemNo]->AttachedCheckpoint.get(); }
+    bool StartsLineAt(int32_t ItemNo) const { return !Items[ItemNo]->ContinuesParagraph(); }
+    bool StartsParagraphAt(int32_t ItemNo) const;
+    bool PageBreakAt(int32_t ItemNo) const { return Items[ItemNo]->BreakPageBefore(); }
+    void SetPageBreakAt(int32_t ItemNo, bool PageBreak);
+    bool ExtraIntAt(int32_t ItemNo, int Prop, int32_t& Value) const;
+    bool ExtraStrAt(int32_t ItemNo, int Prop, std::string& Value) const;
+    int32_t FindControl(const TRVHostedControl* ctrl) const;
+    // The item's StyleNo; rvsDefStyle yields the DefStyleNo of the item's paragraph style, or 0
+    // when that is negative or there is no style sheet.
+    int32_t EffectiveStyleNo(const TCustomRVItemInfo& Item) const;
+
+    // --- Building -----------------------------------------------------------------------------
+    // Appends with the paragraph rules; the item's own checkpoint becomes its checkpoint.
+    void AppendItem(const TRVRawByteString& Text, std::unique_ptr<TCustomRVItemInfo> Item);
+    // Inserts without paragraph rules: the item's flags and ParaNo are taken as they are
+    // (except that the first item never continues a paragraph). A checkpoint the item carries is
+    // linked into the chain at its place.
+    void InsertItemAt(int32_t Index, const TRVRawByteString& Text,
+                      std::unique_ptr<TCustomRVItemInfo> Item);
+    // Creates the end checkpoint unless one is pending; returns its number in the chain.
+    int32_t AppendCheckpoint(const std::string& Name, bool RaiseEvent, TRVTag Tag);
+    void RemoveItems(int32_t Index, int32_t Count);
+    void Clear();
+    // Moves every item of Source here with AppendItem, then clears Source.
+    void TakeItemsFrom(TCustomRVData& Source);
+    // Gives every item of the paragraph holding ItemNo the paragraph number of its first item.
+    void NormalizeParas(int32_t ItemNo);
+
+    // --- Checkpoint chain ----------------------------------------------------------------------
+    // The last chained checkpoint attached to an item before ItemNo; none if there is none.
+    TRVCPInfo* FindCheckpointBefore(int32_t ItemNo) const;
+    // Stores each attached checkpoint's item index in its ItemNo.
+    void RenumberCheckpoints();
+    // Position in the chain (the end checkpoint last); -1 when not in this document.
+    int32_t CheckpointNo(const TRVCPInfo* cp) const;
+    void SetEndCheckpoint(std::unique_ptr<TRVCPInfo> cp);
+    std::unique_ptr<TRVCPInfo> TakeEndCheckpoint();
+
+    // --- Events ---------------------------------------------------------------------------------
+    void DoItemAction(TRVItemAction Action, TCustomRVItemInfo* Item, TRVRawByteString& Text);
+    void DoControlAction(TRVControlAction Action, int32_t ItemNo, TRVHostedControl* ctrl);
+
+protected:
+    // The document's own settings, used when it is a root.
+    TRVDocumentSettings FSettings;
+
+private:
+    void ApplyParagraphRules(TCustomRVItemInfo& Item);
+    void TakeOverItemCheckpoint(TCustomRVItemInfo& Item);
+    void LinkCheckpointAfter(TRVCPInfo* cp, TRVCPInfo* Prev, TCustomRVItemInfo* Item,
+                             int32_t ItemNo);
+    void UnlinkCheckpoint(TRVCPInfo* cp);
+    void RegisterNumbered(int32_t ItemNo);
+    void UnregisterNumbered(TCustomRVItemInfo* Item);
+    void PrepareItemForRemoval(int32_t ItemNo);
+    void FreeItems(std::vector<std::unique_ptr<TCustomRVItemInfo>> Items);
+
+    TCustomRVData* FOwnerDocument = nullptr;
+    TCustomRVItemInfo* FOwnerItem = nullptr;
+};
+
+// The document of a note's text.
+class TRVNoteData : public TCustomRVData {
+};
+
+} // namespace vellum

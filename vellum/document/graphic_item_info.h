@@ -1,0 +1,58 @@
+// Pictures inside a line: a plain picture and a picture that is a hypertext link.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/picture.h"
+#include "vellum/document/custom_item_info.h"
+
+namespace vellum {
+
+class TRVGraphicItemInfo : public TRVRectItemInfo {
+public:
+    explicit TRVGraphicItemInfo(TCustomRVData* RVData);
+    // A picture item made in code around Picture with a placement.
+    TRVGraphicItemInfo(TCustomRVData* RVData, std::shared_ptr<const platform::Picture> Picture,
+                       uint8_t Placement);
+
+    // Pictures are immutable once decoded, so copies share them; that is the same as
+    // duplicating them.
+    std::shared_ptr<const platform::Picture> Picture;
+    bool resizable = true;
+    int32_t width = 0;  // 0: the picture's own size
+    int32_t height = 0; // 0: the picture's own size
+    bool nohtmlsize = false;
+    int32_t ainterval = 0; // frame interval of an animation, 0 = none
+    std::string filename;
+    std::string alt;
+    // The transparency settings a bitmap picture carries ("transparent", "tmode", "tcolor").
+    bool PictureTransparent = false;
+    int32_t PictureTransparentMode = 0; // 0 automatic, 1 fixed colour
+    int32_t PictureTransparentColor = 0;
+
+    const platform::Picture* PictureOf() const override { return Picture.get(); }
+    bool BoolQuery(int Code) const override;
+    bool BoolQueryStyled(int Code, const TRVStyle* Style) const override;
+    void AssignFrom(const TCustomRVItemInfo& Source) override;
+    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* RVData) const override;
+    bool StoreExtraInt(int Prop, int32_t Value) override;
+    bool FetchExtraInt(int Prop, int32_t& Value) const override;
+    bool StoreExtraStr(int Prop, const std::string& Value) override;
+    bool FetchExtraStr(int Prop, std::string& Value) const override;
+
+private:
+    bool HoldsBitmap() const;
+    bool HoldsIcon() const;
+};
+
+class TRVHotGraphicItemInfo : public TRVGraphicItemInfo {
+public:
+    explicit TRVHotGraphicItemInfo(TCustomRVData* RVData);
+    TRVHotGraphicItemInfo(TCustomRVData* RVData, std::shared_ptr<const platform::Picture> Picture,
+                          uint8_t Placement);
+    bool BoolQueryStyled(int Code, const TRVStyle* Style) const override;
+    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* RVData) const override;
+};
+
+} // namespace vellum

@@ -1,0 +1,47 @@
+// A caption drawn as one unit in a text style (a field).
+#pragma once
+
+#include <string>
+
+#include "vellum/document/custom_item_info.h"
+
+namespace vellum {
+
+class TRVLabelItemInfo : public TRVRectItemInfo {
+public:
+    explicit TRVLabelItemInfo(TCustomRVData* RVData);
+    TRVLabelItemInfo(TCustomRVData* RVData, int32_t TextStyleNo, const std::string& Caption);
+
+    std::string Caption;
+    int32_t CaptionStyleNo = 0;
+    int32_t MinCaptionWidth = 0; // pixels
+    uint8_t CaptionAlign = 0;    // 0 left, 1 right, 2 centre
+    bool LockCaptionStyle = false;
+    // Run-time size of the caption in its font on the screen; valid while CaptionMeasured.
+    int32_t Width = 0;
+    int32_t Height = 0;
+    int32_t Descent = 0;
+    bool CaptionMeasured = false;
+
+    // The document the label was read into or placed in (its style sheet measures the caption).
+    TCustomRVData* GetDocument() const { return FRVData; }
+    void SetDocument(TCustomRVData* RVData) { FRVData = RVData; }
+    void MarkCaptionNotMeasured() { CaptionMeasured = false; }
+    // Sets the caption; the size is measured again when it changed.
+    void SetCaption(const std::string& value);
+
+    int32_t DrawingTextStyle() const override { return CaptionStyleNo; }
+    void SetDrawingTextStyle(int32_t value) override;
+    bool BoolQuery(int Code) const override;
+    bool BoolQueryStyled(int Code, const TRVStyle* Style) const override;
+    void BeforeLoading(TCustomRVData& RVData) override { FRVData = &RVData; }
+    void AfterInsertion(TCustomRVData& RVData, int32_t ItemNo) override;
+    void AfterLoading() override { MarkCaptionNotMeasured(); }
+    void AssignFrom(const TCustomRVItemInfo& Source) override;
+    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* RVData) const override;
+
+private:
+    TCustomRVData* FRVData = nullptr;
+};
+
+} // namespace vellum

@@ -1,0 +1,69 @@
+// The lists in which a document keeps its numbered items in document order: list markers (for
+// paragraph numbering) and sequence fields (notes included). Entries are not owned.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+namespace vellum {
+
+class TRVMarkerItemInfo;
+class TRVSeqItemInfo;
+
+// Tells a listed item its new position; markers remember it, sequences do not.
+void NoteListIndex(TRVMarkerItemInfo* item, int32_t index);
+inline void NoteListIndex(TRVSeqItemInfo*, int32_t) {}
+
+template <typename T>
+class TRVNumberingList {
+public:
+    int32_t Count() const { return static_cast<int32_t>(FItems.size()); }
+    T* operator[](int32_t Index) const { return FItems.at(static_cast<size_t>(Index)); }
+    int32_t IndexOf(const T* Item) const
+    {
+        auto it = std::find(FItems.begin(), FItems.end(), Item);
+        return it == FItems.end() ? -1 : static_cast<int32_t>(it - FItems.begin());
+    }
+    void InsertAt(int32_t Index, T* Item)
+    {
+        Index = std::clamp(Index, 0, Count());
+        FItems.insert(FItems.begin() + Index, Item);
+        Reindex(Index);
+    }
+    void Remove(T* Item)
+    {
+        int32_t index = IndexOf(Item);
+        if (index < 0)
+            return;
+        NoteListIndex(Item, -1);
+        FItems.erase(FItems.begin() + index);
+        Reindex(index);
+    }
+    void Clear()
+    {
+        for (T* item : FItems)
+            NoteListIndex(item, -1);
+        FItems.clear();
+    }
+
+private:
+    void Reindex(int32_t from)
+    {
+        for (int32_t i = from; i < Count(); ++i)
+            NoteListIndex(FItems[static_cast<size_t>(i)], i);
+    }
+
+    std::vector<T*> FItems;
+};
+
+// A nested document's marker list links to the list of the document that contains it, so that
+// numbering continues from outside into table cells.
+class TRVMarkerList : public TRVNumberingList<TRVMarkerItemInfo> {
+public:
+    TRVMarkerList* ParentList = nullptr;
+};
+
+using TRVSeqList = TRVNumberingList<TRVSeqItemInfo>;
+
+} // namespace vellum

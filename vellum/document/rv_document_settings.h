@@ -1,0 +1,51 @@
+// The settings and services that a control gives its documents. The root document of a control
+// holds them; nested documents (note texts, table cells) reach them through their root.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "vellum/document/rv_types.h"
+
+namespace vellum {
+
+class TCustomRVData;
+class TCustomRVItemInfo;
+class TRVHostedControl;
+class TRVStyle;
+
+using TRVItemActionEvent = std::function<void(TRVItemAction ItemAction, TCustomRVItemInfo* Item,
+                                              TRVRawByteString& Text, TCustomRVData* RVData)>;
+using TRVControlActionEvent =
+    std::function<void(TRVControlAction ControlAction, int32_t ItemNo, TRVHostedControl* ctrl)>;
+
+constexpr TRVOptions kDefaultViewerOptions =
+    OptionBit<TRVOptions>(rvoAllowSelection) | OptionBit<TRVOptions>(rvoScrollToEnd) |
+    OptionBit<TRVOptions>(rvoShowPageBreaks) | OptionBit<TRVOptions>(rvoAutoCopyText) |
+    OptionBit<TRVOptions>(rvoAutoCopyRVF) | OptionBit<TRVOptions>(rvoAutoCopyImage) |
+    OptionBit<TRVOptions>(rvoAutoCopyRTF) | OptionBit<TRVOptions>(rvoFormatInvalidate) |
+    OptionBit<TRVOptions>(rvoDblClickSelectsWord) | OptionBit<TRVOptions>(rvoRClickDeselects) |
+    OptionBit<TRVOptions>(rvoFastFormatting);
+constexpr TRVFOptions kDefaultRVFOptions = 49219;
+constexpr TRVRTFOptions kDefaultRTFOptions = OptionBit<TRVRTFOptions>(rvrtfDuplicateUnicode) |
+                                             OptionBit<TRVRTFOptions>(rvrtfSaveEMFAsWMF) |
+                                             OptionBit<TRVRTFOptions>(rvrtfSaveJpegAsJpeg);
+
+struct TRVDocumentSettings {
+    TRVOptions Options = kDefaultViewerOptions;
+    TRVFOptions RVFOptions = kDefaultRVFOptions;
+    TRVRTFOptions RTFOptions = kDefaultRTFOptions;
+    uint8_t ReadWarnings = 0;
+    TRVFReaderStyleMode RVFTextStylesReadMode = rvf_sInsertMerge;
+    TRVFReaderStyleMode RVFParaStylesReadMode = rvf_sInsertMerge;
+    TRVStyle* Style = nullptr; // not owned
+    TRVPaletteAction DoInPaletteMode = rvpaDoNothing;
+    TRVItemActionEvent OnItemAction;
+    TRVControlActionEvent OnControlAction;
+    // The viewer's document property strings; null for documents without a viewer.
+    std::vector<std::string>* DocProperties = nullptr;
+};
+
+} // namespace vellum

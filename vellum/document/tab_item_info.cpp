@@ -1,0 +1,29 @@
+#include "vellum/document/tab_item_info.h"
+
+namespace vellum {
+
+TRVTabItemInfo::TRVTabItemInfo(TCustomRVData* RVData) : TRVRectItemInfo(RVData)
+{
+    StyleNo = rvsTab;
+}
+
+bool TRVTabItemInfo::BoolQuery(int Code) const
+{
+    if (Code == rvbpDrawingChangesFont || Code == rvbpAlwaysInText)
+        return true;
+    return TRVRectItemInfo::BoolQuery(Code);
+}
+
+void TRVTabItemInfo::AssignFrom(const TCustomRVItemInfo& Source)
+{
+    TRVRectItemInfo::AssignFrom(Source);
+    if (auto* source = dynamic_cast<const TRVTabItemInfo*>(&Source))
+        TabTextStyle = source->TabTextStyle;
+}
+
+std::unique_ptr<TCustomRVItemInfo> TRVTabItemInfo::NewSameClass(TCustomRVData* RVData) const
+{
+    return std::make_unique<TRVTabItemInfo>(RVData);
+}
+
+} // namespace vellum

@@ -1,0 +1,21 @@
+// A tab inside a line; its width comes from the paragraph's tab stops.
+#pragma once
+
+#include "vellum/document/custom_item_info.h"
+
+namespace vellum {
+
+class TRVTabItemInfo : public TRVRectItemInfo {
+public:
+    explicit TRVTabItemInfo(TCustomRVData* RVData);
+    int32_t TabTextStyle = 0; // rvsDefStyle: the paragraph's default text style
+
+    int32_t DrawingTextStyle() const override { return TabTextStyle; }
+    void SetDrawingTextStyle(int32_t value) override { TabTextStyle = value; }
+    bool BoolQuery(int Code) const override;
+    bool BoolQueryStyled(int Code, const TRVStyle* Style) const override { return Code == 6; }
+    void AssignFrom(const TCustomRVItemInfo& Source) override;
+    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* RVData) const override;
+};
+
+} // namespace vellum
