@@ -313,8 +313,8 @@ TEST(NumberingLists, MarkersAndSequencesStayInDocumentOrder)
 
 TEST(ItemActions, RaisedAroundInsertionAndDestruction)
 {
+    std::string log; // outlives the document, whose destruction raises actions too
     TCustomRVData doc;
-    std::string log;
     doc.Settings().OnItemAction = [&](TRVItemAction a, TCustomRVItemInfo*, TRVRawByteString& text,
                                       TCustomRVData* data) {
         EXPECT_EQ(data, &doc);
