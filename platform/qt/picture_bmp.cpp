@@ -325,11 +325,28 @@ bool WalkRle(ByteCursor cursor, const DibHeader& header, Plot plot)
     return cursor.Ok();
 }
 
+// Run-length data may end the bitmap after its first bytes and leave the rest blank, so a few
+// bytes could claim any size. Encoders cover at most 255 pixels with two bytes and end each row
+// with two more; beyond a first megapixel, a bitmap needing more than 1024 pixels per byte of
+// data is refused, which bounds what a small file can make us allocate.
+constexpr uint64_t kMaxRlePixelsPerByte = 1024;
+constexpr uint64_t kRlePixelsAlwaysAllowed = uint64_t(1) << 20;
+
+bool IsPlausibleRleSize(const DibHeader& header, size_t dataBytes)
+{
+    const uint64_t pixels = uint64_t(header.width) * uint64_t(header.rows);
+    return pixels <= kRlePixelsAlwaysAllowed || pixels / kMaxRlePixelsPerByte <= dataBytes;
+}
+
 // The run-length data is walked once without drawing so that nothing is allocated for a stream
 // that turns out to be cut short. Pixels that the data skips keep colour 0 of the palette.
 bool DecodeRle(ByteCursor& cursor, const DibHeader& header, const PixelFormat& format,
                PixelImage& image, std::string& error)
 {
+    if (!IsPlausibleRleSize(header, cursor.Remaining())) {
+        error = "bitmap run-length data is too short for its size";
+        return false;
+    }
     if (!WalkRle(cursor, header, [](int64_t, int64_t, uint32_t) {})) {
         error = "bitmap run-length data is truncated";
         return false;

@@ -47,13 +47,14 @@ struct JpegContext {
     std::longjmp(error->jump, 1);
 }
 
-// Warnings about damaged data are tolerated, as viewers do, but running out of data is not:
-// libjpeg would otherwise make up the rest of the picture.
+// Warnings about damaged data are tolerated, as viewers do, but running out of data, at the end
+// of the file or of a scan, is not: libjpeg would make up the rest of the picture, as large as
+// the header claims, from nothing.
 void EmitMessage(j_common_ptr info, int level)
 {
     if (level >= 0)
         return;
-    if (info->err->msg_code == JWRN_JPEG_EOF)
+    if (info->err->msg_code == JWRN_JPEG_EOF || info->err->msg_code == JWRN_HIT_MARKER)
         ErrorExit(info);
     ++info->err->num_warnings;
 }
@@ -106,8 +107,12 @@ void ReadRows(JpegContext& context)
     const bool cmyk = IsCmyk(info);
     if (cmyk)
         context.cmykRow.resize(size_t(info.output_width) * 4);
+    // The pixels grow row by row, so a file whose data stops early never costs the full size.
+    std::vector<uint32_t>& pixels = context.image.pixels;
     while (info.output_scanline < info.output_height) {
-        uint32_t* out = context.image.pixels.data() + size_t(info.output_scanline) * info.output_width;
+        const size_t offset = size_t(info.output_scanline) * info.output_width;
+        pixels.resize(offset + info.output_width);
+        uint32_t* out = pixels.data() + offset;
         if (cmyk) {
             ReadCmykRow(context, out);
             continue;
@@ -148,7 +153,6 @@ bool RunDecoder(JpegContext& context, std::string_view bytes)
     jpeg_start_decompress(&info);
     context.image.width = int(info.output_width);
     context.image.height = int(info.output_height);
-    context.image.pixels.resize(size_t(info.output_width) * info.output_height);
     ReadRows(context);
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);

@@ -170,6 +170,8 @@ std::vector<RefusalCase> RefusalCases()
         {"RLE8 at 4 bits", file(Compressed(Spec(1, 1, 4, Bytes({0, 1})), 1)), "unsupported"},
         {"top-down RLE", file(Compressed(WithPalette(Spec(1, -1, 8, Bytes({1, 0, 0, 1})), 1), 1)),
          "invalid size"},
+        {"RLE claiming 16 megapixels from 2 bytes",
+         file(Compressed(WithPalette(Spec(4000, 4000, 8, Bytes({0, 1})), 1), 1)), "too short"},
         {"RLE without end", file(Compressed(WithPalette(Spec(1, 2, 8, Bytes({1, 0, 0, 0})), 1), 1)),
          "truncated"},
         {"unknown header size", file(unknownHeader), "unknown header"},
@@ -187,6 +189,17 @@ TEST(PictureBmpTest, RefusesImpossibleHeadersWithAReason)
         EXPECT_FALSE(result.picture);
         EXPECT_NE(result.error.find(c.error), std::string::npos) << result.error;
     }
+}
+
+// Up to a megapixel, run-length data may leave everything blank; the blank is colour 0.
+TEST(PictureBmpTest, SparseRunLengthBitmapUpToAMegapixel)
+{
+    const DibSpec spec = Compressed(WithPalette(Spec(1024, 1024, 8, Bytes({1, 1, 0, 1})), 2), 1);
+    const auto picture = platform::DecodePicture(PictureFormat::Bitmap, MakeBmpFile(spec));
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->Pixels()[1023 * 1024], B); // bottom-left, the one pixel drawn
+    EXPECT_EQ(picture->Pixels()[1023 * 1024 + 1], A);
+    EXPECT_EQ(picture->Pixels()[0], A);
 }
 
 // A file says where its pixels start, so a wild colour count on a 24-bit bitmap does not matter

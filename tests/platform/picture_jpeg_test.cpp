@@ -160,6 +160,9 @@ TEST(PictureJpegTest, RefusesImpossibleFiles)
 {
     const std::string good = Encode(Quadrants(false));
     std::string garbage = good.substr(0, 3) + std::string(200, '\x37');
+    // The scan's data stops halfway, yet the file ends properly with its end marker.
+    const size_t scan = good.find("\xFF\xDA");
+    const std::string shortScan = good.substr(0, scan + (good.size() - scan) / 2) + "\xFF\xD9";
     const struct {
         const char* name;
         std::string bytes;
@@ -168,6 +171,8 @@ TEST(PictureJpegTest, RefusesImpossibleFiles)
         {"20000 x 20000 claim", WithFrameSize(good, 20000, 20000), "too large"},
         {"65535 x 65535 claim", WithFrameSize(good, 65535, 65535), ""},
         {"zero height", WithFrameSize(good, 16, 0), ""},
+        {"scan cut short before the end marker", shortScan, "Corrupt"},
+        {"100 megapixels claimed by a small file", WithFrameSize(good, 10000, 10000), "Corrupt"},
         {"garbage after the start marker", garbage, ""},
         {"not a JPEG", "BM\x00\x00", ""},
         {"empty", "", ""},
