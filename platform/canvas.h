@@ -84,9 +84,9 @@ struct FontMetrics {
     friend bool operator==(const FontMetrics&, const FontMetrics&) = default;
 };
 
-// Design metrics of outline fonts, scaled to pixels. Offsets are measured from the baseline,
-// positive upwards for the sub/superscript offsets and the underscore/strike-out positions
-// (so an underscore below the baseline has a negative position).
+// Design metrics of outline fonts, scaled to pixels. The underscore and strike-out positions
+// are the top edge of each rule measured upwards from the baseline (an underscore below the
+// baseline has a negative position); the sub/superscript offsets are as commented.
 struct OutlineMetrics {
     int subscriptSizeX = 0;
     int subscriptSizeY = 0;

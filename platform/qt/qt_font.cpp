@@ -1,0 +1,347 @@
+#include "platform/qt/qt_font.h"
+
+#include "platform/checked_math.h"
+#include "platform/font_faces.h"
+#include "platform/text_walk.h"
+
+#include <QFont>
+#include <QFontDatabase>
+
+#include <algorithm>
+#include <cmath>
+
+namespace platform {
+namespace {
+
+// Sizes beyond this only come from damaged documents; rasterising them would cost memory for
+// nothing on any screen.
+constexpr int kMaxEmPixels = 1000;
+
+QString ToQString(std::u16string_view text)
+{
+    return QString(reinterpret_cast<const QChar*>(text.data()), qsizetype(text.size()));
+}
+
+// The families to try for SPEC, in order, without duplicates.
+std::vector<QString> WantedFamilies(const FontSpec& spec)
+{
+    std::vector<QString> wanted = {ToQString(spec.face)};
+    for (const std::u16string& family : SubstituteFamilies(spec.face))
+        wanted.push_back(ToQString(family));
+    const bool symbolFirst = IsSymbolFace(spec.face) || spec.charset == kSymbolCharset;
+    const auto& first = symbolFirst ? SymbolFallbackFamilies() : CjkFallbackFamilies();
+    const auto& second = symbolFirst ? CjkFallbackFamilies() : SymbolFallbackFamilies();
+    for (const std::u16string& family : first)
+        wanted.push_back(ToQString(family));
+    for (const std::u16string& family : second)
+        wanted.push_back(ToQString(family));
+    std::vector<QString> unique;
+    for (const QString& family : wanted) {
+        const bool seen = std::any_of(unique.begin(), unique.end(), [&](const QString& u) {
+            return u.compare(family, Qt::CaseInsensitive) == 0;
+        });
+        if (!seen && !family.isEmpty())
+            unique.push_back(family);
+    }
+    return unique;
+}
+
+QRawFont LoadRaw(const QString& family, int em, FontStyles style)
+{
+    QFont font(family);
+    font.setPixelSize(em);
+    font.setBold(style & fsBold);
+    font.setItalic(style & fsItalic);
+    font.setKerning(false);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    font.setStyleStrategy(QFont::NoFontMerging);
+    return QRawFont::fromFont(font);
+}
+
+// Big-endian fields of an sfnt table; 0 past its end.
+int ReadU16(const QByteArray& table, int offset)
+{
+    if (offset < 0 || offset + 2 > table.size())
+        return 0;
+    return (uint8_t(table[offset]) << 8) | uint8_t(table[offset + 1]);
+}
+
+int ReadI16(const QByteArray& table, int offset)
+{
+    return int16_t(uint16_t(ReadU16(table, offset)));
+}
+
+// The sfnt tables of the primary face that decide the metrics.
+struct FaceTables {
+    double unitsPerEm = 0;
+    QByteArray os2;
+    QByteArray hhea;
+    QByteArray post;
+
+    explicit FaceTables(const QRawFont& raw)
+        : unitsPerEm(raw.unitsPerEm()), os2(raw.fontTable("OS/2")), hhea(raw.fontTable("hhea")),
+          post(raw.fontTable("post"))
+    {
+    }
+    bool HasOs2() const { return os2.size() >= 78 && unitsPerEm > 0; }
+    int WinAscent() const { return ReadU16(os2, 74); }
+    int WinDescent() const { return ReadU16(os2, 76); }
+};
+
+int Scale(double units, int em, double unitsPerEm)
+{
+    return int(std::lround(units * em / unitsPerEm));
+}
+
+int ScaleUp(double units, int em, double unitsPerEm)
+{
+    return int(std::ceil(units * em / unitsPerEm - 1e-6));
+}
+
+bool IsFormatChar(char32_t c)
+{
+    return (c >= 0x200B && c <= 0x200F) || c == 0x2060 || c == 0xFEFF;
+}
+
+} // namespace
+
+QtFont::QtFont(const FontSpec& spec, int ppiY)
+{
+    const int request = FontHeightRequest(spec, ppiY);
+    m_em = request < 0 ? -request : request;
+    if (m_em == 0)
+        m_em = MulDiv(10, ppiY, 72);
+    m_em = std::clamp(m_em, 1, kMaxEmPixels);
+    BuildChain(spec);
+    if (request > 0 && !m_members.empty()) {
+        // A cell height: find the em size whose ascent plus descent makes that cell.
+        const FaceTables tables(m_members.front());
+        const int cell = tables.WinAscent() + tables.WinDescent();
+        if (tables.HasOs2() && cell > 0) {
+            m_em = std::clamp(int(std::lround(request * tables.unitsPerEm / cell)), 1, kMaxEmPixels);
+            BuildChain(spec);
+        }
+    }
+    ComputeMetrics(spec);
+}
+
+void QtFont::BuildChain(const FontSpec& spec)
+{
+    m_members.clear();
+    for (const QString& family : WantedFamilies(spec)) {
+        if (!QFontDatabase::hasFamily(family))
+            continue;
+        QRawFont raw = LoadRaw(family, m_em, spec.style);
+        if (!raw.isValid())
+            continue;
+        const bool duplicate = std::any_of(m_members.begin(), m_members.end(), [&](const QRawFont& m) {
+            return m.familyName() == raw.familyName() && m.styleName() == raw.styleName();
+        });
+        if (!duplicate)
+            m_members.push_back(raw);
+    }
+    if (m_members.empty()) {
+        // Nothing we know is installed: take whatever the system's default face is.
+        QRawFont raw = LoadRaw(QFont().family(), m_em, spec.style);
+        if (raw.isValid())
+            m_members.push_back(raw);
+    }
+}
+
+void QtFont::ComputeMetrics(const FontSpec& spec)
+{
+    m_metrics = FontMetrics{};
+    m_metrics.weight = (spec.style & fsBold) ? 700 : 400;
+    m_metrics.charset = spec.charset;
+    if (m_members.empty())
+        return;
+    const QRawFont& primary = m_members.front();
+    const FaceTables t(primary);
+    const double upm = t.unitsPerEm;
+    int naturalAverage = 0;
+    if (t.HasOs2()) {
+        m_metrics.ascent = ScaleUp(t.WinAscent(), m_em, upm);
+        m_metrics.descent = ScaleUp(t.WinDescent(), m_em, upm);
+        naturalAverage = Scale(ReadI16(t.os2, 2), m_em, upm);
+        const int hheaHeight = ReadI16(t.hhea, 4) - ReadI16(t.hhea, 6);
+        const int gap = ReadI16(t.hhea, 8) - (t.WinAscent() + t.WinDescent() - hheaHeight);
+        m_metrics.externalLeading = std::max(0, Scale(gap, m_em, upm));
+    } else {
+        m_metrics.ascent = int(std::ceil(primary.ascent()));
+        m_metrics.descent = int(std::ceil(primary.descent()));
+        m_metrics.externalLeading = std::max(0, int(std::lround(primary.leading())));
+    }
+    if (naturalAverage <= 0)
+        naturalAverage = std::max(1, Advance(U'x'));
+    if (spec.width > 0)
+        m_scale = double(spec.width) / naturalAverage;
+    // Advances depend on the scale: any looked up above are stale.
+    for (auto& page : m_pages)
+        page.reset();
+    m_astral.clear();
+    m_metrics.height = m_metrics.ascent + m_metrics.descent;
+    m_metrics.internalLeading = std::max(0, m_metrics.height - m_em);
+    m_metrics.aveCharWidth = spec.width > 0 ? spec.width : naturalAverage;
+    const int maxUnits = ReadU16(t.hhea, 10);
+    m_metrics.maxCharWidth = maxUnits > 0 && upm > 0
+                                 ? int(std::lround(maxUnits * m_em / upm * m_scale))
+                                 : int(std::lround(primary.maxCharWidth() * m_scale));
+    if (!t.HasOs2() || t.os2.size() < 30)
+        return;
+    OutlineMetrics o;
+    o.subscriptSizeX = Scale(ReadI16(t.os2, 10), m_em, upm);
+    o.subscriptSizeY = Scale(ReadI16(t.os2, 12), m_em, upm);
+    o.subscriptOffsetX = Scale(ReadI16(t.os2, 14), m_em, upm);
+    o.subscriptOffsetY = Scale(ReadI16(t.os2, 16), m_em, upm);
+    o.superscriptSizeX = Scale(ReadI16(t.os2, 18), m_em, upm);
+    o.superscriptSizeY = Scale(ReadI16(t.os2, 20), m_em, upm);
+    o.superscriptOffsetX = Scale(ReadI16(t.os2, 22), m_em, upm);
+    o.superscriptOffsetY = Scale(ReadI16(t.os2, 24), m_em, upm);
+    o.strikeoutSize = std::max(1, Scale(ReadI16(t.os2, 26), m_em, upm));
+    o.strikeoutPosition = Scale(ReadI16(t.os2, 28), m_em, upm);
+    if (t.post.size() >= 12) {
+        // Some faces put the rule's top a fraction of a pixel under the baseline; at screen
+        // sizes that rounds onto the glyphs' bottom row, so keep one pixel clear.
+        o.underscorePosition = std::min(-1, Scale(ReadI16(t.post, 8), m_em, upm));
+        o.underscoreSize = std::max(1, Scale(ReadI16(t.post, 10), m_em, upm));
+    } else {
+        o.underscorePosition = std::min(-1, -int(std::lround(primary.underlinePosition())));
+        o.underscoreSize = std::max(1, int(std::lround(primary.lineThickness())));
+    }
+    m_outline = o;
+}
+
+std::vector<QString> QtFont::Families() const
+{
+    std::vector<QString> families;
+    for (const QRawFont& raw : m_members)
+        families.push_back(raw.familyName());
+    return families;
+}
+
+QtFont::Entry QtFont::ResolveFrom(int member, quint32 glyph)
+{
+    QPointF advance;
+    m_members[size_t(member)].advancesForGlyphIndexes(&glyph, &advance, 1);
+    const long pixels = std::lround(advance.x() * m_scale);
+    return {int16_t(std::clamp<long>(pixels, 0, INT16_MAX)), {member, glyph}};
+}
+
+// The first member that has a glyph for C gives its glyph and advance; characters no member
+// has show the primary face's missing-glyph box; format characters show nothing.
+QtFont::Entry QtFont::Resolve(char32_t c)
+{
+    if (m_members.empty() || IsFormatChar(c))
+        return {};
+    QChar units[2];
+    int count = 0;
+    if (c >= 0x10000) {
+        units[count++] = QChar(char16_t(0xD800 + ((c - 0x10000) >> 10)));
+        units[count++] = QChar(char16_t(0xDC00 + ((c - 0x10000) & 0x3FF)));
+    } else {
+        units[count++] = QChar(char16_t(c));
+    }
+    Entry entry;
+    size_t m = 0;
+    for (; m < m_members.size(); ++m) {
+        quint32 glyphs[2] = {0, 0};
+        int glyphCount = 2;
+        if (!m_members[m].glyphIndexesForChars(units, count, glyphs, &glyphCount) || glyphs[0] == 0)
+            continue;
+        entry = ResolveFrom(int(m), glyphs[0]);
+        break;
+    }
+    if (m == m_members.size())
+        entry = ResolveFrom(0, 0);
+    if (IsZeroWidthChar(c))
+        entry.advance = 0;
+    return entry;
+}
+
+QtFont::Page& QtFont::FillPage(uint32_t pageIndex)
+{
+    auto page = std::make_unique<Page>();
+    for (uint32_t low = 0; low < 256; ++low) {
+        const Entry entry = Resolve((pageIndex << 8) | low);
+        page->advance[low] = entry.advance;
+        page->glyph[low] = entry.glyph;
+    }
+    m_pages[pageIndex] = std::move(page);
+    return *m_pages[pageIndex];
+}
+
+int QtFont::SlowAdvance(char32_t c)
+{
+    if (c < 0x10000)
+        return FillPage(c >> 8).advance[c & 0xFF];
+    auto found = m_astral.find(c);
+    if (found == m_astral.end())
+        found = m_astral.emplace(c, Resolve(c)).first;
+    return found->second.advance;
+}
+
+QtFont::Glyph QtFont::GlyphOf(char32_t c)
+{
+    Advance(c); // fills the page or the astral entry
+    if (c < 0x10000)
+        return m_pages[c >> 8]->glyph[c & 0xFF];
+    return m_astral[c].glyph;
+}
+
+namespace {
+
+using FontCache = std::unordered_map<std::u16string, std::shared_ptr<QtFont>>;
+
+FontCache& Cache()
+{
+    static FontCache cache;
+    return cache;
+}
+
+std::u16string CacheKey(const FontSpec& spec, int ppiY)
+{
+    std::u16string key;
+    for (char16_t c : spec.face)
+        key += (c >= u'A' && c <= u'Z') ? char16_t(c - u'A' + u'a') : c;
+    const int numbers[] = {FontHeightRequest(spec, ppiY), int(spec.style & (fsBold | fsItalic)),
+                           spec.width, ppiY, (IsSymbolFace(spec.face) || spec.charset == kSymbolCharset) ? 1 : 0};
+    for (int n : numbers) {
+        key += u'|';
+        for (char c : std::to_string(n))
+            key += char16_t(c);
+    }
+    return key;
+}
+
+void ForgetUnused(FontCache& cache)
+{
+    for (auto it = cache.begin(); it != cache.end();) {
+        if (it->second.use_count() == 1)
+            it = cache.erase(it);
+        else
+            ++it;
+    }
+}
+
+} // namespace
+
+std::shared_ptr<QtFont> AcquireQtFont(const FontSpec& spec, int ppiY)
+{
+    FontCache& cache = Cache();
+    const std::u16string key = CacheKey(spec, ppiY);
+    auto found = cache.find(key);
+    if (found != cache.end())
+        return found->second;
+    if (cache.size() >= 256)
+        ForgetUnused(cache);
+    auto font = std::make_shared<QtFont>(spec, ppiY);
+    cache.emplace(key, font);
+    return font;
+}
+
+void ClearQtFontCache()
+{
+    Cache().clear();
+}
+
+} // namespace platform

@@ -1,0 +1,86 @@
+// A selected font as the Qt canvas measures and draws it: a fallback chain of raw fonts of our
+// own choosing (the face, its substitutes, a CJK face, a symbol face), whole-pixel advances
+// taken from the first member that has each character, and the metrics the engine reads.
+// Measuring a character is a table look-up; drawing places the same glyphs at the same
+// advances, so measurement and drawing cannot disagree.
+#pragma once
+
+#include "platform/canvas.h"
+
+#include <QRawFont>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+namespace platform {
+
+class QtFont {
+public:
+    // SPEC at a device of PPIY pixels per inch. Needs a QGuiApplication.
+    QtFont(const FontSpec& spec, int ppiY);
+
+    struct Glyph {
+        int member = -1; // index into Members(); -1: nothing to draw
+        quint32 index = 0;
+    };
+
+    // Advance in whole pixels, letter spacing not included.
+    int Advance(char32_t c)
+    {
+        if (c < 0x10000) {
+            const Page* page = m_pages[c >> 8].get();
+            if (page)
+                return page->advance[c & 0xFF];
+        }
+        return SlowAdvance(c);
+    }
+    Glyph GlyphOf(char32_t c);
+
+    const std::vector<QRawFont>& Members() const { return m_members; }
+    // Installed families of the chain, in order.
+    std::vector<QString> Families() const;
+    const FontMetrics& Metrics() const { return m_metrics; }
+    const std::optional<OutlineMetrics>& Outline() const { return m_outline; }
+    // Horizontal scale of glyphs when the spec asks for an explicit average width.
+    double HorizontalScale() const { return m_scale; }
+    int EmPixels() const { return m_em; }
+
+private:
+    struct Page {
+        std::array<int16_t, 256> advance{};
+        std::array<Glyph, 256> glyph{};
+    };
+    struct Entry {
+        int16_t advance = 0;
+        Glyph glyph;
+    };
+
+    void BuildChain(const FontSpec& spec);
+    void ComputeMetrics(const FontSpec& spec);
+    int SlowAdvance(char32_t c);
+    Page& FillPage(uint32_t pageIndex);
+    Entry Resolve(char32_t c);
+    Entry ResolveFrom(int member, quint32 glyph);
+
+    std::vector<QRawFont> m_members;
+    int m_em = 0;
+    double m_scale = 1.0;
+    FontMetrics m_metrics;
+    std::optional<OutlineMetrics> m_outline;
+    std::array<std::unique_ptr<Page>, 256> m_pages;
+    std::unordered_map<char32_t, Entry> m_astral;
+};
+
+// Fonts are shared by every canvas that selects the same parameters and live while any canvas
+// uses them; the cache forgets unused fonts once it grows past a few hundred.
+std::shared_ptr<QtFont> AcquireQtFont(const FontSpec& spec, int ppiY);
+
+// Drops every cached font (tests that measure cold start do this).
+void ClearQtFontCache();
+
+} // namespace platform
