@@ -162,7 +162,8 @@ void QtFont::ComputeMetrics(const FontSpec& spec)
     if (t.HasOs2()) {
         m_metrics.ascent = ScaleUp(t.WinAscent(), m_em, upm);
         m_metrics.descent = ScaleUp(t.WinDescent(), m_em, upm);
-        naturalAverage = Scale(ReadI16(t.os2, 2), m_em, upm);
+        if (ReadU16(t.os2, 0) <= 2)
+            naturalAverage = Scale(ReadI16(t.os2, 2), m_em, upm);
         const int hheaHeight = ReadI16(t.hhea, 4) - ReadI16(t.hhea, 6);
         const int gap = ReadI16(t.hhea, 8) - (t.WinAscent() + t.WinDescent() - hheaHeight);
         m_metrics.externalLeading = std::max(0, Scale(gap, m_em, upm));
@@ -172,7 +173,7 @@ void QtFont::ComputeMetrics(const FontSpec& spec)
         m_metrics.externalLeading = std::max(0, int(std::lround(primary.leading())));
     }
     if (naturalAverage <= 0)
-        naturalAverage = std::max(1, Advance(U'x'));
+        naturalAverage = WeightedLowercaseAverage();
     if (spec.width > 0)
         m_scale = double(spec.width) / naturalAverage;
     // Advances depend on the scale: any looked up above are stale.
@@ -209,6 +210,20 @@ void QtFont::ComputeMetrics(const FontSpec& spec)
         o.underscoreSize = std::max(1, int(std::lround(primary.lineThickness())));
     }
     m_outline = o;
+}
+
+// Newer faces store the mean of all their glyphs as the average width, which wide symbol and
+// CJK glyphs inflate; the older definition, which documents' widths were made against, weighs
+// the lower-case letters and the space by their frequency in text.
+int QtFont::WeightedLowercaseAverage()
+{
+    static const int weights[27] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3, 6, 35, 20, 56,
+                                    56, 17, 4,  49, 56,  71, 31, 10, 18, 3,  18, 2, 166};
+    int64_t sum = 0;
+    for (int i = 0; i < 26; ++i)
+        sum += int64_t(weights[i]) * Advance(char32_t(U'a' + i));
+    sum += int64_t(weights[26]) * Advance(U' ');
+    return std::max(1, int((sum + 500) / 1000));
 }
 
 std::vector<QString> QtFont::Families() const
@@ -258,34 +273,39 @@ QtFont::Entry QtFont::Resolve(char32_t c)
     return entry;
 }
 
-QtFont::Page& QtFont::FillPage(uint32_t pageIndex)
+// Characters are resolved one at a time on first use: a hinted advance means loading the
+// glyph, and Chinese text uses a few thousand characters spread over the whole block, so
+// resolving whole pages would load many glyphs nobody asked for.
+int QtFont::SlowAdvance(char32_t c)
 {
-    auto page = std::make_unique<Page>();
-    for (uint32_t low = 0; low < 256; ++low) {
-        const Entry entry = Resolve((pageIndex << 8) | low);
+    return ResolveSlot(c).advance;
+}
+
+QtFont::Entry QtFont::ResolveSlot(char32_t c)
+{
+    if (c >= 0x10000) {
+        auto found = m_astral.find(c);
+        if (found == m_astral.end())
+            found = m_astral.emplace(c, Resolve(c)).first;
+        return found->second;
+    }
+    std::unique_ptr<Page>& page = m_pages[c >> 8];
+    if (!page) {
+        page = std::make_unique<Page>();
+        page->advance.fill(kUnresolved);
+    }
+    const size_t low = c & 0xFF;
+    if (page->advance[low] == kUnresolved) {
+        const Entry entry = Resolve(c);
         page->advance[low] = entry.advance;
         page->glyph[low] = entry.glyph;
     }
-    m_pages[pageIndex] = std::move(page);
-    return *m_pages[pageIndex];
-}
-
-int QtFont::SlowAdvance(char32_t c)
-{
-    if (c < 0x10000)
-        return FillPage(c >> 8).advance[c & 0xFF];
-    auto found = m_astral.find(c);
-    if (found == m_astral.end())
-        found = m_astral.emplace(c, Resolve(c)).first;
-    return found->second.advance;
+    return {page->advance[low], page->glyph[low]};
 }
 
 QtFont::Glyph QtFont::GlyphOf(char32_t c)
 {
-    Advance(c); // fills the page or the astral entry
-    if (c < 0x10000)
-        return m_pages[c >> 8]->glyph[c & 0xFF];
-    return m_astral[c].glyph;
+    return ResolveSlot(c).glyph;
 }
 
 namespace {

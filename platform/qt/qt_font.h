@@ -34,7 +34,7 @@ public:
     {
         if (c < 0x10000) {
             const Page* page = m_pages[c >> 8].get();
-            if (page)
+            if (page && page->advance[c & 0xFF] != kUnresolved)
                 return page->advance[c & 0xFF];
         }
         return SlowAdvance(c);
@@ -51,6 +51,7 @@ public:
     int EmPixels() const { return m_em; }
 
 private:
+    static constexpr int16_t kUnresolved = -1;
     struct Page {
         std::array<int16_t, 256> advance{};
         std::array<Glyph, 256> glyph{};
@@ -63,7 +64,8 @@ private:
     void BuildChain(const FontSpec& spec);
     void ComputeMetrics(const FontSpec& spec);
     int SlowAdvance(char32_t c);
-    Page& FillPage(uint32_t pageIndex);
+    int WeightedLowercaseAverage();
+    Entry ResolveSlot(char32_t c);
     Entry Resolve(char32_t c);
     Entry ResolveFrom(int member, quint32 glyph);
 
