@@ -23,6 +23,7 @@ ByteChars::ByteChars(CodePage codePage) : m_codePage(codePage)
 {
     for (int b = 0; b < 256; ++b) {
         m_lead[size_t(b)] = IsLeadByte(codePage, uint8_t(b));
+        m_trail[size_t(b)] = IsTrailByte(codePage, uint8_t(b));
         const char byte = char(b);
         m_single[size_t(b)] = b < 0x80 ? char16_t(b) : DecodeOne({&byte, 1}, codePage);
     }

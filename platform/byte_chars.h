@@ -20,6 +20,9 @@ public:
     static ByteChars& ForCodePage(CodePage codePage);
 
     bool IsLead(uint8_t byte) const { return m_lead[byte]; }
+    // Whether LEAD and NEXT form one double-byte character; a lead byte before anything that
+    // cannot follow it (a line end, the end of the text) is a character of its own.
+    bool Pairs(uint8_t lead, uint8_t next) const { return m_lead[lead] && m_trail[next]; }
     char16_t Single(uint8_t byte) const { return m_single[byte]; }
     char16_t Double(uint8_t lead, uint8_t trail)
     {
@@ -37,7 +40,7 @@ public:
         const size_t n = text.size();
         for (size_t i = 0; i < n;) {
             const uint8_t b = bytes[i];
-            if (m_lead[b] && i + 1 < n) {
+            if (i + 1 < n && Pairs(b, bytes[i + 1])) {
                 visit(i, size_t(2), Double(b, bytes[i + 1]));
                 i += 2;
                 continue;
@@ -59,6 +62,7 @@ private:
 
     CodePage m_codePage = 0;
     std::array<bool, 256> m_lead{};
+    std::array<bool, 256> m_trail{};
     std::array<char16_t, 256> m_single{};
     std::array<std::unique_ptr<Row>, 256> m_rows;
 };

@@ -98,7 +98,7 @@ TextWalkResult WalkBytes(std::string_view text, ByteChars& chars, TextWalker& wa
     const size_t n = text.size();
     for (size_t i = 0; i < n;) {
         const uint8_t b = bytes[i];
-        if (chars.IsLead(b) && i + 1 < n) {
+        if (i + 1 < n && chars.Pairs(b, bytes[i + 1])) {
             walker.Add(i, 2, advance(char32_t(chars.Double(b, bytes[i + 1]))));
             i += 2;
         } else {

@@ -124,6 +124,10 @@ TEST(RecordingCanvas, DoubleByteTextSharesOnePositionPerCharacter)
     EXPECT_EQ(canvas.TextExtent(gbk).cx, 32);
     // A lead byte at the end is a character of its own.
     EXPECT_EQ(canvas.TextExtent("a\xD6").cx, 16);
+    // So is a lead byte before a byte that cannot follow it (a line end here).
+    std::vector<int> split(3);
+    canvas.FitText("\xD6\x0A" "b", 100, split);
+    EXPECT_EQ(split, (std::vector<int>{8, 16, 24}));
 
     std::vector<int> carets(gbk.size() + 1);
     ASSERT_TRUE(canvas.CaretPositions(gbk, carets));
