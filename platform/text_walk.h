@@ -5,9 +5,8 @@
 // after every character, no kerning).
 #pragma once
 
-#include "platform/byte_chars.h"
-
 #include <algorithm>
+#include <cstddef>
 #include <climits>
 #include <cstdint>
 #include <span>
@@ -82,27 +81,6 @@ TextWalkResult WalkUtf16(std::u16string_view text, TextWalker& walker, bool stop
             i += 2;
         } else {
             walker.Add(i, 1, advance(char32_t(c)));
-            ++i;
-        }
-        if (stopEarly && walker.CanStop())
-            break;
-    }
-    return walker.Finish(n);
-}
-
-template <typename Advance>
-TextWalkResult WalkBytes(std::string_view text, ByteChars& chars, TextWalker& walker,
-                         bool stopEarly, Advance&& advance)
-{
-    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
-    const size_t n = text.size();
-    for (size_t i = 0; i < n;) {
-        const uint8_t b = bytes[i];
-        if (i + 1 < n && chars.Pairs(b, bytes[i + 1])) {
-            walker.Add(i, 2, advance(char32_t(chars.Double(b, bytes[i + 1]))));
-            i += 2;
-        } else {
-            walker.Add(i, 1, advance(char32_t(chars.Single(b))));
             ++i;
         }
         if (stopEarly && walker.CanStop())

@@ -1,6 +1,6 @@
 #include "platform/qt/qt_canvas.h"
 
-#include "platform/byte_chars.h"
+#include "platform/qt/byte_chars.h"
 #include "platform/text_walk.h"
 
 #include <QGlyphRun>

@@ -1,6 +1,7 @@
 #include "platform/qt/qt_font.h"
 
 #include "platform/checked_math.h"
+#include "platform/codepage.h"
 #include "platform/font_faces.h"
 #include "platform/text_walk.h"
 

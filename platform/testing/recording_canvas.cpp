@@ -1,6 +1,6 @@
 #include "platform/testing/recording_canvas.h"
 
-#include "platform/byte_chars.h"
+#include "platform/qt/byte_chars.h"
 #include "platform/checked_math.h"
 #include "platform/text_walk.h"
 

@@ -1,4 +1,4 @@
-#include "platform/byte_chars.h"
+#include "platform/qt/byte_chars.h"
 
 #include "platform/canvas.h"
 

@@ -1,10 +1,12 @@
 // The characters of 8-bit text as a canvas measures and draws them: which bytes form one
 // character and which UTF-16 character it shows. Tables are built lazily per code page (and
 // per symbol face) and kept for the life of the process; like the rest of the drawing layer
-// they are used from the user-interface thread only.
+// they are used from the user-interface thread only. It sits with the code-page conversions it
+// is built from, which every canvas, the recording one included, shares.
 #pragma once
 
 #include "platform/codepage.h"
+#include "platform/text_walk.h"
 
 #include <array>
 #include <memory>
@@ -66,5 +68,26 @@ private:
     std::array<char16_t, 256> m_single{};
     std::array<std::unique_ptr<Row>, 256> m_rows;
 };
+
+template <typename Advance>
+TextWalkResult WalkBytes(std::string_view text, ByteChars& chars, TextWalker& walker,
+                         bool stopEarly, Advance&& advance)
+{
+    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    const size_t n = text.size();
+    for (size_t i = 0; i < n;) {
+        const uint8_t b = bytes[i];
+        if (i + 1 < n && chars.Pairs(b, bytes[i + 1])) {
+            walker.Add(i, 2, advance(char32_t(chars.Double(b, bytes[i + 1]))));
+            i += 2;
+        } else {
+            walker.Add(i, 1, advance(char32_t(chars.Single(b))));
+            ++i;
+        }
+        if (stopEarly && walker.CanStop())
+            break;
+    }
+    return walker.Finish(n);
+}
 
 } // namespace platform
