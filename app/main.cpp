@@ -1,5 +1,58 @@
-// Placeholder entry; the main window replaces it.
-int main()
+// The window program: sets up the process, opens the main window and runs until it is closed.
+#include "app/command_line.h"
+#include "app/main_window.h"
+#include "app/screenshot.h"
+#include "app/startup.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+namespace {
+
+// Without anyone to close a dialog, notices and errors go to stderr.
+class StderrMessageSink : public wenlocke::MessageSink {
+public:
+    void ShowMessage(const QString& text) override { Print(text); }
+    void ShowError(const QString& text) override { Print(text); }
+
+private:
+    static void Print(const QString& text)
+    {
+        std::fprintf(stderr, "wenlocke: %s\n", text.toUtf8().constData());
+    }
+};
+
+int RunScreenshot(const wenlocke::ProgramOptions& options)
 {
-    return 0;
+    StderrMessageSink messages;
+    wenlocke::FormEnvironment environment;
+    environment.dataArgument = options.dataArgument;
+    environment.messages = &messages;
+    wenlocke::TForm1 form(std::move(environment));
+    return wenlocke::SaveScreenshot(form, options.selectRows, options.screenshotPath);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Qt takes its own options (-platform, ...) out of argv first.
+    QApplication application(argc, argv);
+    std::string error;
+    const std::optional<wenlocke::ProgramOptions> options =
+        wenlocke::ParseProgramOptions(std::vector<std::string>(argv + 1, argv + argc), &error);
+    if (!options) {
+        std::fprintf(stderr, "wenlocke: %s\n%s\n", error.c_str(), wenlocke::kUsage);
+        return 2;
+    }
+    wenlocke::PrepareApplication();
+    if (!options->screenshotPath.empty())
+        return RunScreenshot(*options);
+    wenlocke::FormEnvironment environment;
+    environment.dataArgument = options->dataArgument;
+    wenlocke::TForm1 form(std::move(environment));
+    form.setGeometry(form.WorkArea());
+    form.showMaximized();
+    return application.exec();
 }

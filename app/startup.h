@@ -1,0 +1,14 @@
+// Process-wide start-up settings of the window program.
+#pragma once
+
+namespace wenlocke {
+
+// Registers the Windows face names that the window and stored documents ask for ("宋体",
+// "Arial", ...) as font substitutions, so widget fonts find installed families.
+void InstallFontSubstitutions();
+
+// Program start before the window exists: locale and code page, application title, fonts.
+// Needs the QApplication to exist.
+void PrepareApplication();
+
+} // namespace wenlocke
