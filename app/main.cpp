@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/screenshot.h"
 #include "app/startup.h"
+#include "platform/locale.h"
 
 #include <QApplication>
 
@@ -37,6 +38,7 @@ int RunScreenshot(const wenlocke::ProgramOptions& options)
 
 int main(int argc, char** argv)
 {
+    platform::ApplyStartupLocale();
     // Qt takes its own options (-platform, ...) out of argv first.
     QApplication application(argc, argv);
     std::string error;

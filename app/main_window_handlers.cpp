@@ -4,9 +4,9 @@
 #include "app/catalog.h"
 #include "app/form_texts.h"
 #include "app/list_rows.h"
-#include "app/process_locale.h"
 #include "app/settings.h"
 #include "platform/files.h"
+#include "platform/locale.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -45,9 +45,10 @@ void TForm1::RunHandler(const std::function<void()>& body)
 
 void TForm1::FormCreate()
 {
-    SetConsoleOutputCodePage(kConsoleCodePage);
+    platform::SetConsoleOutputCodePage(platform::kCodePageGbk);
     ApplyWorkAreaLayout();
-    EnsureChineseLocale();
+    if (platform::ThreadLocale() != platform::kLocaleChinesePrc)
+        platform::SetThreadLocale(platform::kLocaleChinesePrc);
     const std::string& argument = m_environment.dataArgument;
     if (argument.empty())
         return;

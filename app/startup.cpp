@@ -1,11 +1,11 @@
 #include "app/startup.h"
 
 #include "app/message_sink.h"
-#include "app/process_locale.h"
 #include "platform/font_faces.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QLocale>
 #include <QStringList>
 
 namespace wenlocke {
@@ -30,7 +30,8 @@ void InstallFontSubstitutions()
 
 void PrepareApplication()
 {
-    SetUpProcessLocale();
+    // Qt's own formatting follows the program's locale, not the machine's.
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
     QApplication::setApplicationName(QString::fromUtf16(kApplicationTitle));
     QApplication::setApplicationDisplayName(QString::fromUtf16(kApplicationTitle));
     InstallFontSubstitutions();

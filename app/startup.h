@@ -7,8 +7,7 @@ namespace wenlocke {
 // "Arial", ...) as font substitutions, so widget fonts find installed families.
 void InstallFontSubstitutions();
 
-// Program start before the window exists: locale and code page, application title, fonts.
-// Needs the QApplication to exist.
+// Program start once the application object exists: application title, Qt's locale, fonts.
 void PrepareApplication();
 
 } // namespace wenlocke
