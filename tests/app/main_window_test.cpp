@@ -19,6 +19,11 @@
 
 #include <unistd.h>
 
+static void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
 #include <filesystem>
 #include <fstream>
 
@@ -295,13 +300,13 @@ TEST_F(MainWindowTest, CatalogErrorsEndTheHandlerAndKeepItsRows)
     WriteFile(m_dir / "groups.txt", Gbk("g1,家庭\r\n\r\ng2,工作\r\n"));
     TForm1& form = OpenData();
     EXPECT_EQ(Rows(form.listbox1), QStringList({QString::fromUtf8("家庭(分组)")}));
-    EXPECT_EQ(m_sink.errors, std::vector<QString>({"List index out of bounds (1)."}));
+    EXPECT_EQ(m_sink.errors, std::vector<QString>({"List index out of bounds (1)"}));
 
     WriteFile(m_dir / "items.txt", Gbk("g1,nb7,购物清单\ng1,nb9\ng1,nb10,x\n"));
     form.listbox1->setCurrentRow(0);
     EXPECT_EQ(Rows(form.ListBox2), QStringList({QString::fromUtf8("购物清单")}));
     ASSERT_EQ(m_sink.errors.size(), 2u);
-    EXPECT_EQ(m_sink.errors[1], "List index out of bounds (2).");
+    EXPECT_EQ(m_sink.errors[1], "List index out of bounds (2)");
 
     fs::remove(m_dir / "items.txt");
     form.listbox1->clearSelection();

@@ -4,6 +4,11 @@
 
 #include <gtest/gtest.h>
 
+static void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
 namespace wenlocke {
 namespace {
 
@@ -14,7 +19,9 @@ TEST(ErrorBoxText, AddsPeriodOnlyAfterCharactersThatSortAfterIt)
         const char* shown;
     } cases[] = {
         {"", ""},
-        {"List index out of bounds (1)", "List index out of bounds (1)."},
+        {"List index out of bounds (1)", "List index out of bounds (1)"},
+        {"Cannot open file \"a.txt\". No such file or directory",
+         "Cannot open file \"a.txt\". No such file or directory."},
         {"Done.", "Done."},
         {"Really!", "Really!"},
         {"trailing blank ", "trailing blank "},
