@@ -1,7 +1,8 @@
 // Device-independent bitmaps: BMP files, bare DIBs and the colour half of icon images.
+#include "platform/qt/picture_codecs.h"
+
 #include "platform/byte_cursor.h"
 #include "platform/checked_math.h"
-#include "platform/qt/picture_codecs.h"
 
 #include <array>
 

@@ -1,6 +1,7 @@
 // Chooses the decoder for a stored picture, by the stated format or by the bytes' signature.
-#include "platform/byte_cursor.h"
 #include "platform/picture.h"
+
+#include "platform/byte_cursor.h"
 #include "platform/qt/picture_codecs.h"
 
 namespace platform {

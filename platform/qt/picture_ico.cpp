@@ -1,9 +1,10 @@
 // Icon files: a directory of images, each a DIB (colours plus a 1-bit mask) or a PNG file. The
 // largest image is shown. PNG images go through Qt's PNG reader; only our own code reads the
 // directory and the DIBs.
+#include "platform/qt/picture_codecs.h"
+
 #include "platform/byte_cursor.h"
 #include "platform/checked_math.h"
-#include "platform/qt/picture_codecs.h"
 
 #include <QByteArray>
 #include <QImage>

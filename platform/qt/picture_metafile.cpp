@@ -1,9 +1,10 @@
 // Windows metafiles (WMF, with or without the placeable header) and enhanced metafiles (EMF).
 // Their records are not played here; the header gives the picture's size, and the record chain
 // is walked once so that a cut-off or malformed file is refused now rather than when drawn.
+#include "platform/qt/picture_codecs.h"
+
 #include "platform/byte_cursor.h"
 #include "platform/checked_math.h"
-#include "platform/qt/picture_codecs.h"
 
 #include <cstdlib>
 
