@@ -1,6 +1,8 @@
 #include "platform/picture.h"
 #include "tests/platform/picture_fixtures.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <gtest/gtest.h>
 
 namespace {
@@ -200,6 +202,43 @@ TEST(PictureBmpTest, SparseRunLengthBitmapUpToAMegapixel)
     EXPECT_EQ(picture->Pixels()[1023 * 1024], B); // bottom-left, the one pixel drawn
     EXPECT_EQ(picture->Pixels()[1023 * 1024 + 1], A);
     EXPECT_EQ(picture->Pixels()[0], A);
+}
+
+QImage Pattern(int width, int height, QImage::Format format)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(x * 37 % 256, y * 91 % 256, (x * y * 53 + 17) % 256));
+    if (format == QImage::Format_Indexed8)
+        return image.convertToFormat(format, {qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 90, 255),
+                                              qRgb(250, 250, 250), qRgb(17, 130, 60)});
+    return image.convertToFormat(format);
+}
+
+// Qt's own BMP writer is an independent source of files; odd widths exercise row padding.
+TEST(PictureBmpTest, MatchesBitmapsWrittenByQt)
+{
+    for (QImage::Format format : {QImage::Format_RGB32, QImage::Format_RGB888,
+                                  QImage::Format_Indexed8, QImage::Format_Mono}) {
+        for (int width = 1; width <= 9; ++width) {
+            SCOPED_TRACE(testing::Message() << "format " << format << ", width " << width);
+            const QImage image = Pattern(width, 3, format);
+            QByteArray data;
+            QBuffer buffer(&data);
+            buffer.open(QIODevice::WriteOnly);
+            ASSERT_TRUE(image.save(&buffer, "BMP"));
+            const auto picture = platform::DecodePicture(PictureFormat::Bitmap, data.toStdString());
+            ASSERT_TRUE(picture);
+            ASSERT_EQ(picture->Width(), width);
+            ASSERT_EQ(picture->Height(), 3);
+            std::vector<uint32_t> expected;
+            for (int y = 0; y < 3; ++y)
+                for (int x = 0; x < width; ++x)
+                    expected.push_back(image.pixel(x, y) | 0xFF000000);
+            EXPECT_EQ(Hex(picture->Pixels()), Hex(expected));
+        }
+    }
 }
 
 // A file says where its pixels start, so a wild colour count on a 24-bit bitmap does not matter
