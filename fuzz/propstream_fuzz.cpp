@@ -1,0 +1,74 @@
+// The property stream reader on untrusted bytes: style tables of every kind, single objects and
+// component streams. Errors are expected; crashes, hangs and overreads are not. Whatever reads
+// successfully must write and read back to the same bytes.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "vellum/rvf/component_stream.h"
+#include "vellum/rvf/prop_reader.h"
+#include "vellum/rvf/prop_writer.h"
+#include "vellum/style/font_info.h"
+#include "vellum/style/list_info.h"
+#include "vellum/style/para_info.h"
+
+namespace {
+
+const vellum::TRVPropErrorHandler kHandleAll = [](const vellum::TRVPropError&) { return true; };
+
+template <typename Infos>
+void CheckCollection(std::string_view bytes)
+{
+    Infos first(nullptr);
+    vellum::TRVPropReader reader(bytes);
+    reader.OnError = kHandleAll;
+    if (!reader.ReadCollectionValue(first))
+        return;
+    // A table that was read writes a stream that reads back to the same table.
+    const std::string written = vellum::WriteCollectionValue(first);
+    Infos second(nullptr);
+    vellum::TRVPropReader again(written);
+    if (!again.ReadCollectionValue(second) || vellum::WriteCollectionValue(second) != written)
+        __builtin_trap();
+}
+
+class Holder : public vellum::TRVComponent {
+public:
+    std::string_view ClassName() const override { return "THolder"; }
+    bool AcceptsChildren() const override { return true; }
+    void AddChild(std::unique_ptr<vellum::TRVComponent>) override {}
+    std::span<const vellum::TRVPropertyInfo> Properties() const override { return {}; }
+};
+
+void CheckComponent(std::string_view bytes)
+{
+    vellum::TRVComponentRegistry registry;
+    registry.Register("THolder", [] { return std::unique_ptr<vellum::TRVComponent>(new Holder); });
+    vellum::ReadComponentStream(bytes, registry, kHandleAll);
+}
+
+void CheckObject(std::string_view bytes)
+{
+    vellum::TFontInfo font;
+    vellum::TRVPropReader reader(bytes);
+    reader.OnError = kHandleAll;
+    reader.ReadProperties(font);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size == 0)
+        return 0;
+    std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
+    switch (data[0] % 5) {
+    case 0: CheckCollection<vellum::TFontInfos>(bytes); break;
+    case 1: CheckCollection<vellum::TParaInfos>(bytes); break;
+    case 2: CheckCollection<vellum::TRVListInfos>(bytes); break;
+    case 3: CheckComponent(bytes); break;
+    default: CheckObject(bytes); break;
+    }
+    return 0;
+}

@@ -1,0 +1,115 @@
+// Reads the binary property stream into objects through their published property tables.
+//
+// Two kinds of trouble are told apart. Errors inside one property entry (an unknown property, a
+// read-only one, a value that does not fit the property) go to the error handler; when it
+// answers that the error is handled, reading goes on after the whole value, skipped by its type.
+// Everything else (a stream that ends early, a bad type byte, a missing list start, an
+// unhandled entry error) is fatal: the reader stops and Ok() turns false for good.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "vellum/rvf/byte_cursor.h"
+#include "vellum/rvf/prop_streamed.h"
+#include "vellum/rvf/prop_values.h"
+#include "vellum/style/persistent.h"
+
+namespace vellum {
+
+enum class TRVPropErrorKind { UnknownProperty, ReadOnly, InvalidValue, InvalidPath };
+
+struct TRVPropError {
+    TRVPropErrorKind Kind;
+    std::string Property; // the entry's name as stored
+    std::string Message;
+};
+
+// Answers true when the error is handled and reading may continue with the next entry.
+using TRVPropErrorHandler = std::function<bool(const TRVPropError&)>;
+
+class TRVPropReader {
+public:
+    // Collections holding more items than this are refused rather than built.
+    static constexpr int kMaxCollectionItems = 1 << 16;
+    // Collections and components nest this deep at most while being read into objects.
+    static constexpr int kMaxObjectDepth = 32;
+    // Unknown values nest this deep at most while being skipped.
+    static constexpr size_t kMaxSkipDepth = 1 << 16;
+
+    explicit TRVPropReader(std::string_view bytes) : FCursor(bytes) {}
+
+    TRVPropErrorHandler OnError;
+
+    bool Ok() const { return !FFailed; }
+    const std::string& FailMessage() const { return FFailMessage; }
+    // Makes the reader fatal with MESSAGE (the first message is kept).
+    void Fail(std::string message);
+    ByteCursor& Cursor() { return FCursor; }
+    size_t Position() const { return FCursor.Position(); }
+
+    // ---- Values ----
+    // The next type byte without moving; -1 at the end or after a fatal error.
+    int PeekType() const { return FFailed ? -1 : FCursor.Peek(); }
+    std::optional<TRVPropValueType> ReadValueType();
+    // Fatal unless the next type byte is TYPE.
+    bool ReadExpected(TRVPropValueType type);
+    bool ReadShortString(std::string& out);
+    // Consumes a Null byte when one is next.
+    bool EndOfList();
+    // An integer value of any size (type byte included).
+    std::optional<int64_t> ReadInteger();
+    // Skips one value with everything nested in it, without recursion. Fatal when it is
+    // malformed or runs past the end.
+    bool SkipValue();
+
+    // ---- Objects ----
+    // OBJ's entries up to and including their end byte.
+    bool ReadProperties(TRVPersistent& obj);
+    // A collection value (type byte 14 included) into COLLECTION: an empty one leaves it as it
+    // is, any other clears it first and adds one item per list.
+    bool ReadCollectionValue(TRVCollection& collection);
+
+    // Object nesting for readers of nested objects (components); false when too deep.
+    bool EnterObject();
+    void LeaveObject() { --FDepth; }
+
+private:
+    struct Target;
+    enum class EntryResult { Ok, Error };
+
+    bool ReadEntry(TRVPersistent& obj);
+    bool ReportEntryError(TRVPropErrorKind kind, const std::string& name, size_t valueEnd, std::string message);
+    bool ResolvePath(TRVPersistent& root, const std::string& name, Target& target);
+    bool ValueEnd(size_t& end);
+    std::optional<TRVPropErrorKind> ReadPublished(TRVPersistent& obj, const TRVPropertyInfo& p);
+    std::optional<TRVPropErrorKind> ReadInteger(TRVPersistent& obj, const TRVPropertyInfo& p);
+    std::optional<TRVPropErrorKind> ReadEnumeration(TRVPersistent& obj, const TRVPropertyInfo& p);
+    std::optional<TRVPropErrorKind> ReadSet(TRVPersistent& obj, const TRVPropertyInfo& p);
+    std::optional<TRVPropErrorKind> ReadString(TRVPersistent& obj, const TRVPropertyInfo& p);
+    std::optional<TRVPropErrorKind> ReadReference(TRVPersistent& obj, const TRVPropertyInfo& p);
+    std::optional<TRVPropErrorKind> ReadObject(TRVPersistent& obj, const TRVPropertyInfo& p);
+    std::optional<TRVPropErrorKind> ReadCollection(TRVPersistent& obj, const TRVPropertyInfo& p);
+    std::optional<TRVPropErrorKind> ReadPicture(TRVPersistent& obj, const TRVPropertyInfo& p);
+    std::optional<TRVPropErrorKind> ReadDefined(TRVPersistent& obj, std::string_view name);
+    TRVDefinedValue ReadDefinedValue();
+    bool ReadTextValue(TRVPropValueType type, std::u16string& out);
+    bool ReadEnumName(TRVPropValueType type, std::string& name);
+
+    // Skipping
+    enum class Open : uint8_t { ListValues, Entries, CollectionItems };
+    bool SkipStep(std::vector<Open>& open);
+    bool SkipOne(std::vector<Open>& open);
+    bool SkipSized(size_t unit);
+    bool SkipSetNames();
+
+    ByteCursor FCursor;
+    bool FFailed = false;
+    std::string FFailMessage;
+    int FDepth = 0;
+};
+
+} // namespace vellum
