@@ -6,7 +6,7 @@ void TRVBreakItemInfo::SetRecordDefaults()
 {
     Thickness = 1;
     LineKind = 0;
-    LineColor = kRVColorNone;
+    LineColor = clNone;
 }
 
 void TRVBreakItemInfo::AssignFrom(const TCustomRVItemInfo& Source)

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "vellum/document/custom_item_info.h"
-#include "vellum/document/rv_image_list.h"
+#include "vellum/style/image_list.h"
 
 namespace vellum {
 

@@ -157,11 +157,6 @@ std::unique_ptr<TCustomRVItemInfo> TCustomRVItemInfo::MakeCopy(TCustomRVData* RV
 
 namespace vellum {
 
-bool TRVTextItemInfo::BoolQueryStyled(int Code, const TRVStyle* Style) const
-{
-    return TCustomRVItemInfo::BoolQueryStyled(Code, Style);
-}
-
 std::unique_ptr<TCustomRVItemInfo> TRVTextItemInfo::NewSameClass(TCustomRVData* RVData) const
 {
     return std::make_unique<TRVTextItemInfo>(RVData);

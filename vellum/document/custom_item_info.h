@@ -10,7 +10,7 @@
 
 #include "vellum/document/rv_cp_info.h"
 #include "vellum/document/rv_tag.h"
-#include "vellum/document/rv_types.h"
+#include "vellum/document/document_types.h"
 #include "vellum/vellum_error.h"
 
 namespace platform {

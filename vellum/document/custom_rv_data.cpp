@@ -451,11 +451,11 @@ void TCustomRVData::DoControlAction(TRVControlAction Action, int32_t ItemNo, TRV
         handler(Action, ItemNo, ctrl);
 }
 
-int32_t TCustomRVData::EffectiveStyleNo(const TCustomRVItemInfo& Item) const
+void TCustomRVData::DoAddStyle(TCustomRVInfo& Style)
 {
-    if (Item.StyleNo != rvsDefStyle)
-        return Item.StyleNo;
-    return 0;
+    const TRVAddStyleEvent& handler = Settings().OnAddStyle;
+    if (handler)
+        handler(Style);
 }
 
 } // namespace vellum

@@ -14,15 +14,16 @@
 #include "vellum/document/item_list.h"
 #include "vellum/document/numbering_lists.h"
 #include "vellum/document/rv_document_settings.h"
+#include "vellum/style/custom_rv_info.h"
 
 namespace vellum {
 
 class TRVHostedControl;
 
-class TCustomRVData {
+class TCustomRVData : public TRVStyleAddedListener {
 public:
     TCustomRVData();
-    virtual ~TCustomRVData();
+    ~TCustomRVData() override;
     TCustomRVData(const TCustomRVData&) = delete;
     TCustomRVData& operator=(const TCustomRVData&) = delete;
 
@@ -63,6 +64,8 @@ public:
     int32_t CountItems() const { return Items.Count(); }
     TCustomRVItemInfo* ItemAt(int32_t ItemNo) const { return Items[ItemNo]; }
     const TRVRawByteString& TextAt(int32_t ItemNo) const { return Items[ItemNo]->Text; }
+    // The text as 8-bit bytes: UTF-16 text is converted with the code page of its style.
+    TRVRawByteString SingleByteTextAt(int32_t ItemNo) const;
     int32_t StyleAt(int32_t ItemNo) const { return EffectiveStyleNo(*Items[ItemNo]); }
     int32_t ParaAt(int32_t ItemNo) const { return Items[ItemNo]->ParaNo; }
     const TRVTag& TagAt(int32_t ItemNo) const { return Items[ItemNo]->Tag; }
@@ -78,6 +81,9 @@ public:
     // The item's StyleNo; rvsDefStyle yields the DefStyleNo of the item's paragraph style, or 0
     // when that is negative or there is no style sheet.
     int32_t EffectiveStyleNo(const TCustomRVItemInfo& Item) const;
+    // The code page of 8-bit text in text style StyleNo: 0 without a style sheet; the style
+    // sheet's default for negative numbers and default-charset styles; else the charset's.
+    platform::CodePage CodePageOfStyle(int32_t StyleNo) const;
 
     // --- Building -----------------------------------------------------------------------------
     // Appends with the paragraph rules; the item's own checkpoint becomes its checkpoint.
@@ -87,6 +93,15 @@ public:
     // linked into the chain at its place.
     void InsertItemAt(int32_t Index, const TRVRawByteString& Text,
                       std::unique_ptr<TCustomRVItemInfo> Item);
+    // Appends plain text: CR, LF, CR LF, LF CR and FF end paragraphs (FF with a page break),
+    // tabs become tab items when the style sheet's SpacesInTab is 0 or less. The first line
+    // starts a paragraph numbered FirstParaNo when that is 0 or more, else continues the current
+    // one; later lines start paragraphs numbered ParaNo, or lines of one paragraph when
+    // OneParagraph is set. SingleByte says that Text is 8-bit (converted for Unicode styles)
+    // rather than UTF-16LE already. Every item gets a copy of Tag. False when an error stopped
+    // it; what was appended stays.
+    bool AppendTextLines(std::string_view Text, int32_t StyleNo, int32_t FirstParaNo,
+                         int32_t ParaNo, bool OneParagraph, bool SingleByte, const TRVTag& Tag);
     // Creates the end checkpoint unless one is pending; returns its number in the chain.
     int32_t AppendCheckpoint(const std::string& Name, bool RaiseEvent, TRVTag Tag);
     void RemoveItems(int32_t Index, int32_t Count);
@@ -109,6 +124,8 @@ public:
     // --- Events ---------------------------------------------------------------------------------
     void DoItemAction(TRVItemAction Action, TCustomRVItemInfo* Item, TRVRawByteString& Text);
     void DoControlAction(TRVControlAction Action, int32_t ItemNo, TRVHostedControl* ctrl);
+    // A style merge appended Style: the outermost document's OnAddStyle hears of it.
+    void DoAddStyle(TCustomRVInfo& Style) override;
 
 protected:
     // The document's own settings, used when it is a root.
@@ -124,6 +141,9 @@ private:
     void UnregisterNumbered(TCustomRVItemInfo* Item);
     void PrepareItemForRemoval(int32_t ItemNo);
     void FreeItems(std::vector<std::unique_ptr<TCustomRVItemInfo>> Items);
+    // The paragraph number an appended item with ParaNo would end up with.
+    int32_t ParaNoForAppend(int32_t ParaNo) const;
+    class TextLineAppender;
 
     TCustomRVData* FOwnerDocument = nullptr;
     TCustomRVItemInfo* FOwnerItem = nullptr;

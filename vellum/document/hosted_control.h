@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "vellum/document/rv_types.h"
+#include "vellum/document/document_types.h"
 
 namespace vellum {
 

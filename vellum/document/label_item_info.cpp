@@ -72,13 +72,3 @@ std::unique_ptr<TCustomRVItemInfo> TRVLabelItemInfo::NewSameClass(TCustomRVData*
 }
 
 } // namespace vellum
-
-namespace vellum {
-
-bool TRVLabelItemInfo::BoolQueryStyled(int Code, const TRVStyle* Style) const
-{
-    // FIXME: field highlighting and hypertext caption styles come with the style sheet.
-    return Code == 6;
-}
-
-} // namespace vellum

@@ -70,13 +70,3 @@ bool TRVMarkerItemInfo::FetchExtraInt(int Prop, int32_t& Value) const
 }
 
 } // namespace vellum
-
-namespace vellum {
-
-bool TRVMarkerItemInfo::BoolQueryStyled(int Code, const TRVStyle* Style) const
-{
-    // FIXME: picture levels come with the style sheet.
-    return Code == 6;
-}
-
-} // namespace vellum

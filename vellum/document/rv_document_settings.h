@@ -4,20 +4,25 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "vellum/document/rv_types.h"
+#include "vellum/document/document_types.h"
+#include "vellum/rv_types.h"
+#include "vellum/style/style_types.h"
 
 namespace vellum {
 
 class TCustomRVData;
+class TCustomRVInfo;
 class TCustomRVItemInfo;
 class TRVHostedControl;
 class TRVStyle;
 
 using TRVItemActionEvent = std::function<void(TRVItemAction ItemAction, TCustomRVItemInfo* Item,
                                               TRVRawByteString& Text, TCustomRVData* RVData)>;
+using TRVAddStyleEvent = std::function<void(TCustomRVInfo& Style)>;
 using TRVControlActionEvent =
     std::function<void(TRVControlAction ControlAction, int32_t ItemNo, TRVHostedControl* ctrl)>;
 
@@ -42,8 +47,15 @@ struct TRVDocumentSettings {
     TRVFReaderStyleMode RVFParaStylesReadMode = rvf_sInsertMerge;
     TRVStyle* Style = nullptr; // not owned
     TRVPaletteAction DoInPaletteMode = rvpaDoNothing;
+    TRVBiDiMode BiDiMode = rvbdUnspecified;
     TRVItemActionEvent OnItemAction;
     TRVControlActionEvent OnControlAction;
+    TRVAddStyleEvent OnAddStyle;
+    // Style number maps of the reading pass that is running (index: number in the file, value:
+    // number in the style sheet); absent when the pass replaced the tables or read none.
+    std::unique_ptr<TRVIntegerList> TextStyleMap;
+    std::unique_ptr<TRVIntegerList> ParaStyleMap;
+    std::unique_ptr<TRVIntegerList> ListStyleMap;
     // The viewer's document property strings; null for documents without a viewer.
     std::vector<std::string>* DocProperties = nullptr;
 };

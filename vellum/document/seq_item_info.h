@@ -8,8 +8,6 @@
 
 namespace vellum {
 
-enum TRVSeqType { rvseqDecimal, rvseqLowerAlpha, rvseqUpperAlpha, rvseqLowerRoman, rvseqUpperRoman };
-
 // The name a sequence made in code without a name counts under.
 inline constexpr const char* kDefaultSeqName = "Sequence";
 

@@ -166,7 +166,7 @@ TEST(ItemKinds, Defaults)
     EXPECT_EQ(line.LineColor, 0);
     line.SetRecordDefaults();
     EXPECT_EQ(line.Thickness, 1);
-    EXPECT_EQ(line.LineColor, kRVColorNone);
+    EXPECT_EQ(line.LineColor, clNone);
     EXPECT_EQ(line.LineKind, 0);
 
     auto picture = CreateItemByStyleNo(nullptr, rvsPicture);

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string>
 
-namespace vellum {
+#include "vellum/rv_types.h"
+#include "vellum/style/style_types.h"
 
-// Item text as stored: 8-bit code-page bytes, or UTF-16LE code units when the item says so.
-using TRVRawByteString = std::string;
+namespace vellum {
 
 // Style numbers of the item kinds. Non-negative numbers are text styles.
 constexpr int32_t rvsBreak = -1;
@@ -31,9 +31,6 @@ constexpr int32_t rvsEndnote = -204;
 constexpr int32_t rvsNoteReference = -205;
 // A text item in this style takes the default text style of its paragraph.
 constexpr int32_t rvsDefStyle = 2147483647;
-
-// The colour "none": transparent, not set, or the default.
-constexpr int32_t kRVColorNone = 0x1FFFFFFF;
 
 // Item flags, one byte per item exactly as RVF stores it.
 enum TRVItemOption : uint8_t {
