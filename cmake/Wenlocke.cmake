@@ -2,7 +2,8 @@
 function(wenlocke_sources out)
   set(all)
   foreach(dir IN LISTS ARGN)
-    file(GLOB found CONFIGURE_DEPENDS ${dir}/*.cpp)
+    # Headers are listed too, so that moc always sees the classes declared in them.
+    file(GLOB found CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h)
     list(APPEND all ${found})
   endforeach()
   set(${out} ${all} PARENT_SCOPE)
