@@ -7,7 +7,12 @@
 
 #include <QApplication>
 
+#include <algorithm>
+
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
 
 namespace {
 
@@ -34,12 +39,31 @@ int RunScreenshot(const wenlocke::ProgramOptions& options)
     return wenlocke::SaveScreenshot(form, options.selectRows, options.screenshotPath);
 }
 
+// A screenshot needs no screen: without a display, Qt's offscreen platform renders it.
+std::vector<char*> QtArguments(int argc, char** argv)
+{
+    std::vector<char*> args(argv, argv + argc);
+    const bool screenshot = std::any_of(args.begin(), args.end(),
+                                        [](const char* a) { return !std::strcmp(a, "--screenshot"); });
+    const bool display = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+    if (screenshot && !display && !std::getenv("QT_QPA_PLATFORM")) {
+        static char platform[] = "-platform";
+        static char offscreen[] = "offscreen";
+        args.insert(args.begin() + 1, {platform, offscreen});
+    }
+    args.push_back(nullptr);
+    return args;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     platform::ApplyStartupLocale();
-    // Qt takes its own options (-platform, ...) out of argv first.
+    // Qt takes its own options (-platform, ...) out of the arguments first.
+    std::vector<char*> args = QtArguments(argc, argv);
+    argc = int(args.size()) - 1;
+    argv = args.data();
     QApplication application(argc, argv);
     std::string error;
     const std::optional<wenlocke::ProgramOptions> options =
