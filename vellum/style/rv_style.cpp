@@ -1,5 +1,7 @@
 #include "vellum/style/rv_style.h"
 
+#include <algorithm>
+
 #include "platform/canvas.h"
 #include "platform/picture.h"
 #include "vellum/style/cursors.h"
@@ -19,7 +21,25 @@ TRVStyle::TRVStyle()
     LoadDefaultTextStyles();
 }
 
-TRVStyle::~TRVStyle() = default;
+TRVStyle::~TRVStyle()
+{
+    // A client may remove itself while it is told; work on a copy.
+    std::vector<TRVStyleClient*> clients;
+    clients.swap(FClients);
+    for (TRVStyleClient* client : clients)
+        client->StyleSheetDestroyed(*this);
+}
+
+void TRVStyle::AddClient(TRVStyleClient* client)
+{
+    if (client && std::find(FClients.begin(), FClients.end(), client) == FClients.end())
+        FClients.push_back(client);
+}
+
+void TRVStyle::RemoveClient(TRVStyleClient* client)
+{
+    FClients.erase(std::remove(FClients.begin(), FClients.end(), client), FClients.end());
+}
 
 void TRVStyle::CreateTables()
 {

@@ -24,6 +24,16 @@ namespace vellum {
 class TCustomRVData;
 class TCustomVellum;
 
+class TRVStyle;
+
+// A viewer that refers to a style sheet without owning it; it is told when the sheet goes away
+// so that it can drop its reference.
+class TRVStyleClient {
+public:
+    virtual ~TRVStyleClient() = default;
+    virtual void StyleSheetDestroyed(TRVStyle& sheet) = 0;
+};
+
 enum TRVSelectionMode : uint8_t { rvsmChar, rvsmWord, rvsmParagraph };
 enum TRVSelectionStyle : uint8_t { rvssItems, rvssLines };
 enum TRVFieldHighlightType : uint8_t { rvfhNever, rvfhCurrent, rvfhAlways };
@@ -153,6 +163,10 @@ public:
     void BeginLoading() { FLoading = true; }
     // The end of loading: template parents are resolved from their identifiers.
     void Loaded();
+    // Clients are told once, when the style sheet is destroyed.
+    void AddClient(TRVStyleClient* client);
+    void RemoveClient(TRVStyleClient* client);
+
     // An image list is going away: every list level forgets it.
     void RemoveImageList(const TRVImageList* imageList);
 
@@ -173,6 +187,7 @@ private:
     std::unique_ptr<TRVStyleTemplateCollection> FStyleTemplates;
     std::unique_ptr<platform::Picture> FInvalidPicture;
     bool FLoading = false;
+    std::vector<TRVStyleClient*> FClients;
 };
 
 // The bitmap shown in place of a picture that cannot be loaded: 32 x 32, a framed red cross.

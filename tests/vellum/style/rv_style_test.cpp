@@ -158,5 +158,27 @@ TEST(RVStyle, DerivedStyleSheetClasses)
     EXPECT_NE(dynamic_cast<MyFont*>(&fresh->Add()), nullptr);
 }
 
+TEST(RVStyle, ClientsAreToldOnceWhenTheSheetGoesAway)
+{
+    struct Client : TRVStyleClient {
+        void StyleSheetDestroyed(TRVStyle& sheet) override
+        {
+            ++told;
+            sheet.RemoveClient(this);
+        }
+        int told = 0;
+    };
+    Client kept, removed;
+    {
+        TRVStyle sheet;
+        sheet.AddClient(&kept);
+        sheet.AddClient(&kept);
+        sheet.AddClient(&removed);
+        sheet.RemoveClient(&removed);
+    }
+    EXPECT_EQ(kept.told, 1);
+    EXPECT_EQ(removed.told, 0);
+}
+
 } // namespace
 } // namespace vellum
