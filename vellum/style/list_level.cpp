@@ -75,6 +75,23 @@ bool SamePicture(const platform::Picture* a, const platform::Picture* b)
            a->Bytes() == b->Bytes();
 }
 
+// Bullet bitmaps show their background through: every pixel of the bottom-left pixel's colour
+// becomes transparent. The stored bytes stay as they were.
+std::unique_ptr<platform::Picture> MadeTransparent(std::unique_ptr<platform::Picture> picture)
+{
+    const std::vector<uint32_t>& pixels = picture->Pixels();
+    if (picture->Format() != platform::PictureFormat::Bitmap || pixels.empty() || picture->Width() <= 0)
+        return picture;
+    uint32_t key = pixels[pixels.size() - static_cast<size_t>(picture->Width())] & 0xFFFFFF;
+    std::vector<uint32_t> clear(pixels);
+    for (uint32_t& pixel : clear) {
+        if ((pixel & 0xFFFFFF) == key)
+            pixel = key;
+    }
+    return std::make_unique<platform::Picture>(picture->Format(), picture->Width(), picture->Height(),
+                                               std::move(clear), picture->Bytes());
+}
+
 TRVPropertyInfo ImageListProperty()
 {
     // Image lists travel by tag ("ILTag"); a name reference is accepted and ignored.
@@ -144,12 +161,12 @@ TRVListInfo* TRVListLevel::ListInfo() const
 
 void TRVListLevel::SetPicture(const platform::Picture* picture)
 {
-    FPicture = picture ? std::make_unique<platform::Picture>(*picture) : nullptr;
+    SetPicture(picture ? std::make_unique<platform::Picture>(*picture) : nullptr);
 }
 
 void TRVListLevel::SetPicture(std::unique_ptr<platform::Picture> picture)
 {
-    FPicture = std::move(picture);
+    FPicture = picture ? MadeTransparent(std::move(picture)) : nullptr;
 }
 
 TRVMarkerFont& TRVListLevel::Font()

@@ -70,7 +70,8 @@ public:
     TRVListLevelCollection* Collection() const { return FCollection; }
     TRVListInfo* ListInfo() const;
 
-    // The picture of picture levels; null when the level has none.
+    // The picture of picture levels; null when the level has none. A bitmap is made
+    // transparent where it has the colour of its bottom-left pixel.
     const platform::Picture* Picture() const { return FPicture.get(); }
     void SetPicture(const platform::Picture* picture);
     void SetPicture(std::unique_ptr<platform::Picture> picture);

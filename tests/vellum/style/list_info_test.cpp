@@ -127,6 +127,17 @@ TEST(ListLevel, AssignCopiesPictureAndFontByValueAndDropsMissingOnes)
     EXPECT_EQ(target.Picture(), nullptr);
 }
 
+TEST(ListLevel, PictureBackgroundBecomesTransparent)
+{
+    // 2 x 2, rows top-down; the bottom-left pixel (index 2) is the background.
+    std::vector<uint32_t> pixels = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFF0000FF};
+    TRVListLevel level;
+    level.SetPicture(std::make_unique<platform::Picture>(platform::PictureFormat::Bitmap, 2, 2, pixels, "BMx"));
+    ASSERT_NE(level.Picture(), nullptr);
+    EXPECT_EQ(level.Picture()->Pixels(), (std::vector<uint32_t>{0xFFFF0000, 0xFF00FF00, 0x000000FF, 0x000000FF}));
+    EXPECT_EQ(level.Picture()->Bytes(), "BMx");
+}
+
 TEST(ListInfo, IdentityIsMadeOnFirstRead)
 {
     TRVListInfo list;
