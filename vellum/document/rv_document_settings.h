@@ -19,6 +19,7 @@ class TCustomRVInfo;
 class TCustomRVItemInfo;
 class TRVHostedControl;
 class TRVStyle;
+struct TRVFReadPass;
 
 using TRVItemActionEvent = std::function<void(TRVItemAction ItemAction, TCustomRVItemInfo* Item,
                                               TRVRawByteString& Text, TCustomRVData* RVData)>;
@@ -58,6 +59,9 @@ struct TRVDocumentSettings {
     std::unique_ptr<TRVIntegerList> ListStyleMap;
     // The viewer's document property strings; null for documents without a viewer.
     std::vector<std::string>* DocProperties = nullptr;
+    // The RVF reading pass in progress (style maps, nesting depth), shared by the nested reads
+    // it starts; null between passes. Owned by the pass.
+    TRVFReadPass* RVFReadPass = nullptr;
 };
 
 } // namespace vellum
