@@ -9,8 +9,8 @@ struct LineStopTable {
     constexpr LineStopTable()
     {
         stop[0] = true;
-        stop['\r'] = true;
-        stop['\n'] = true;
+        stop[static_cast<uint8_t>('\r')] = true;
+        stop[static_cast<uint8_t>('\n')] = true;
     }
 };
 constexpr LineStopTable kLineStops;
