@@ -1,0 +1,102 @@
+// wenlocke-cli dump: the JSON it prints for a snapshot, for a broken one, and its usage error.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct DumpRun {
+    int exitCode = -1;
+    std::string out;
+};
+
+DumpRun RunDump(const std::string& args)
+{
+    std::string command = std::string("'") + WENLOCKE_BIN_DIR + "/wenlocke-cli' dump " + args + " 2>/dev/null";
+    DumpRun result;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe)
+        return result;
+    char buffer[4096];
+    size_t got;
+    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        result.out.append(buffer, got);
+    int status = pclose(pipe);
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+// Writes BYTES to a temporary file that is removed again when the holder goes.
+struct TempFile {
+    fs::path path = fs::temp_directory_path() / ("wenlocke-dump-" + std::to_string(std::random_device()()));
+    explicit TempFile(const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+    ~TempFile() { fs::remove(path); }
+};
+
+const std::string kStyles =
+    "\"textStyles\": ["
+    "{\"name\": \"Normal text\", \"FontName\": \"Arial\", \"Size\": 10, \"Unicode\": false, \"Jump\": false, "
+    "\"Color\": 4278190088, \"Style\": []}, "
+    "{\"name\": \"Heading\", \"FontName\": \"Arial\", \"Size\": 10, \"Unicode\": false, \"Jump\": false, "
+    "\"Color\": 16711680, \"Style\": [\"fsBold\"]}, "
+    "{\"name\": \"Subheading\", \"FontName\": \"Arial\", \"Size\": 10, \"Unicode\": false, \"Jump\": false, "
+    "\"Color\": 8388608, \"Style\": [\"fsBold\"]}, "
+    "{\"name\": \"Keywords\", \"FontName\": \"Arial\", \"Size\": 10, \"Unicode\": false, \"Jump\": false, "
+    "\"Color\": 128, \"Style\": [\"fsItalic\"]}, "
+    "{\"name\": \"Jump 1\", \"FontName\": \"Arial\", \"Size\": 10, \"Unicode\": false, \"Jump\": true, "
+    "\"Color\": 32768, \"Style\": [\"fsUnderline\"]}, "
+    "{\"name\": \"Jump 2\", \"FontName\": \"Arial\", \"Size\": 10, \"Unicode\": false, \"Jump\": true, "
+    "\"Color\": 32768, \"Style\": [\"fsUnderline\"]}], "
+    "\"paraStyles\": [{\"name\": \"Paragraph Style\", \"Alignment\": \"rvaLeft\"}, "
+    "{\"name\": \"Centered\", \"Alignment\": \"rvaCenter\"}], \"listStyles\": 0, ";
+
+TEST(CliDump, PrintsStylesItemsCheckpointsAndProperties)
+{
+    // GBK text, a checkpoint, UTF-16 text converted to GBK (warning bit 5), a break, property
+    // strings and an end checkpoint.
+    TempFile file("-8 1 3\r\n-2 1 0 0 0 5 1 0\r\ncp\r\n1 1 1 0 0 0\r\n\xC4\xE3\"\r\n"
+                  "0 1 -1 8 0 9\r\n}Y\x29\x20-1 0 0 0 0 0\r\n-9 1 0 0 0 0 5\r\n\xD5\xC5=1\r\n"
+                  "-2 1 0 0 0 0\r\nend\r\n");
+    DumpRun run = RunDump("'" + file.path.string() + "'");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out,
+              "{\"ok\": true, \"warnings\": 32, " + kStyles +
+                  "\"items\": ["
+                  "{\"kind\": 1, \"para\": 1, \"flags\": 0, \"text\": \"\xE4\xBD\xA0\\\"\", \"tag\": 0, "
+                  "\"checkpoint\": {\"name\": \"cp\", \"tag\": 5, \"raiseEvent\": true, \"pinned\": false}}, "
+                  "{\"kind\": 0, \"para\": 1, \"flags\": 1, \"text\": \"\xE5\xA5\xBD\", \"tag\": 9}, "
+                  "{\"kind\": -1, \"para\": 0, \"flags\": 0, \"text\": \"\", \"tag\": 0}], "
+                  "\"endCheckpoint\": {\"name\": \"end\", \"tag\": 0, \"raiseEvent\": false, \"pinned\": false}, "
+                  "\"properties\": [\"\xE5\xBC\xA0=1\"]}\n");
+}
+
+TEST(CliDump, FailureStillPrintsWhatWasRead)
+{
+    TempFile file("0 1 0 0 0\r\nab\r\n0 2 0 0 0\r\ncd\r\n");
+    DumpRun run = RunDump("'" + file.path.string() + "'");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out.rfind("{\"ok\": false, \"warnings\": 0, ", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("\"items\": [{\"kind\": 0, \"para\": 0, \"flags\": 0, \"text\": \"ab\", \"tag\": 0}, "
+                           "{\"kind\": 0, \"para\": 0, \"flags\": 0, \"text\": \"cd\", \"tag\": 0}]"),
+              std::string::npos)
+        << run.out;
+
+    DumpRun missing = RunDump("/nonexistent/snapshot.txt");
+    EXPECT_EQ(missing.exitCode, 0);
+    EXPECT_EQ(missing.out.rfind("{\"ok\": false, ", 0), 0u);
+}
+
+TEST(CliDump, UsageErrors)
+{
+    EXPECT_EQ(RunDump("").exitCode, 2);
+    EXPECT_EQ(RunDump("a b").exitCode, 2);
+}
+
+} // namespace
