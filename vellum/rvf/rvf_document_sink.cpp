@@ -270,7 +270,10 @@ void RvfDocumentSink::EndTextRecord(RvfHeader&)
 
 bool RvfDocumentSink::InsertText(RvfHeader& header, std::string_view line)
 {
-    // 3. Every line of a text record is an item made like the template.
+    // 3. Every line of a text record is an item made like the template. An editor does not
+    // take text into styles that are protected against it.
+    if (FParams.Edit && IsInsertProtected(FTemplate->StyleNo))
+        return true;
     std::unique_ptr<TCustomRVItemInfo> item = CreateItemByStyleNo(&FData, FTemplate->StyleNo);
     item->BeforeLoading(FData);
     item->StyleNo = FTemplate->StyleNo;
@@ -284,6 +287,12 @@ bool RvfDocumentSink::InsertText(RvfHeader& header, std::string_view line)
     if (item->UnicodeText() && text.size() % 2 != 0)
         text.pop_back(); // UTF-16 text holds whole code units only
     return InsertItem(std::move(item), std::move(text), header.ParaNo);
+}
+
+bool RvfDocumentSink::IsInsertProtected(int32_t styleNo) const
+{
+    return Style() && Style()->TextStyles().IsValidIndex(styleNo) &&
+           Style()->TextStyles()[styleNo].Protection.Contains(rvprRVFInsertProtect);
 }
 
 bool RvfDocumentSink::InsertTemplate(RvfHeader& header)

@@ -53,6 +53,7 @@ private:
 
     // Insertion
     bool InsertText(RvfHeader& header, std::string_view line);
+    bool IsInsertProtected(int32_t styleNo) const;
     bool InsertTemplate(RvfHeader& header);
     bool CheckDrawingStyle(TCustomRVItemInfo& item, const RvfHeader& header);
     void DiscardPendingCheckpoint();

@@ -334,3 +334,20 @@ TEST(RvfReader, Files)
 
 } // namespace
 } // namespace vellum
+
+namespace vellum {
+namespace {
+
+TEST(RvfReader, EditorsSkipTextOfInsertProtectedStyles)
+{
+    Reader reader;
+    reader.style.TextStyles()[1].Protection.Include(rvprRVFInsertProtect);
+    TRVFInsertParams params;
+    params.Edit = true;
+    TRVMemoryStream stream("0 1 0 0 0\r\na\r\n1 1 0 0 0\r\nb\r\n0 1 0 0 0\r\nc\r\n");
+    EXPECT_TRUE(InsertRvf(reader.data, stream, params));
+    EXPECT_EQ(reader.Items(), "0:0:0[a] 0:0:0[c]");
+}
+
+} // namespace
+} // namespace vellum
