@@ -4,6 +4,7 @@
 #include "platform/codepage.h"
 #include "tools/cli_command.h"
 #include "tools/cli_json.h"
+#include "vellum/document/rv_text_conversion.h"
 #include "vellum/rvf/rvf_reader.h"
 
 #include <cstdint>
@@ -90,14 +91,9 @@ std::string CheckpointJson(const TRVCPInfo* cp)
 // stored name of other items from the system code page.
 std::string ItemText(const TCustomRVData& data, const TCustomRVItemInfo& item)
 {
-    if (item.UnicodeText()) {
-        std::u16string wide(item.Text.size() / 2, u'\0');
-        for (size_t i = 0; i < wide.size(); ++i)
-            wide[i] = static_cast<char16_t>(static_cast<uint8_t>(item.Text[2 * i]) |
-                                            static_cast<uint8_t>(item.Text[2 * i + 1]) << 8);
-        return platform::ToUtf8(wide);
-    }
-    platform::CodePage codePage = item.StyleNo >= 0 ? data.GetRVStyle() ? data.GetRVStyle()->StyleCodePage(data.EffectiveStyleNo(item)) : platform::SystemCodePage()
+    if (item.UnicodeText())
+        return platform::ToUtf8(BytesToUtf16(item.Text));
+    platform::CodePage codePage = item.StyleNo >= 0 ? data.CodePageOfStyle(data.EffectiveStyleNo(item))
                                                     : platform::SystemCodePage();
     return platform::CodePageToUtf8(item.Text, codePage);
 }

@@ -5,8 +5,8 @@
 #include "vellum/document/control_item_info.h"
 #include "vellum/document/item_registry.h"
 #include "vellum/document/marker_item_info.h"
+#include "vellum/document/rv_text_conversion.h"
 #include "vellum/rvf/rvf_hex.h"
-#include "vellum/rvf/rvf_text_conversion.h"
 #include "vellum/style/rv_style.h"
 
 namespace vellum {
@@ -439,13 +439,13 @@ void RvfDocumentSink::ConvertText(TCustomRVItemInfo& item, TRVRawByteString& tex
     int32_t styleNo = FData.EffectiveStyleNo(item);
     bool unicodeStyle = Style()->TextStyles().IsValidIndex(styleNo) &&
                         Style()->TextStyles()[styleNo].Unicode;
-    platform::CodePage codePage = Style()->StyleCodePage(styleNo);
+    platform::CodePage codePage = FData.CodePageOfStyle(styleNo);
     if (item.UnicodeText() && !unicodeStyle) {
-        text = RvfUtf16ToAnsi(codePage, text);
+        text = Utf16ToAnsi(codePage, text);
         item.SetUnicodeText(false);
         Warn(kWarnConvertedToSingleByte);
     } else if (!item.UnicodeText() && unicodeStyle) {
-        text = RvfAnsiToUtf16(codePage, text);
+        text = AnsiToUtf16(codePage, text);
         item.SetUnicodeText(true);
         Warn(kWarnConvertedToUnicode);
     }

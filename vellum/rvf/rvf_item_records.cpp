@@ -4,6 +4,7 @@
 #include "vellum/document/bullet_item_info.h"
 #include "vellum/document/marker_item_info.h"
 #include "vellum/document/tab_item_info.h"
+#include "vellum/style/style_types.h"
 
 #include <charconv>
 #include <optional>
@@ -105,7 +106,7 @@ bool ReadBreakRest(TRVBreakItemInfo& item, RvfFieldCursor& rest)
 {
     // All three numbers or none.
     if (rest.AtLineEnd()) {
-        item.LineColor = kRVColorNone;
+        item.LineColor = clNone;
         item.LineKind = 0;
         item.Thickness = 1;
         return true;
