@@ -179,7 +179,10 @@ public:
                           std::span<const int> advances = {}) = 0;
 
     // --- Pens, brushes and shapes. Outlines use the pen, interiors the brush (kColorNone:
-    // hollow). A rectangle's or ellipse's outline lies inside its bounds.
+    // hollow). A rectangle's or ellipse's outline lies inside its bounds. With the null pen a
+    // rectangle's fill ends one pixel short at the right and the bottom, as on the platform the
+    // documents were made on (callers that fill a background widen the rect by one for it).
+    // Pens wider than one pixel are solid with round ends, whatever their style.
     virtual void SetPen(const Pen& pen) = 0;
     virtual const Pen& GetPen() const = 0;
     virtual void SetBrush(Color color) = 0;
