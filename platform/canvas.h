@@ -121,8 +121,9 @@ struct Pen {
 enum class ReadingOrder { LeftToRight, RightToLeft };
 
 // Abstract canvas. Text given as bytes is 8-bit text in the code page of the selected font's
-// charset (CodePageOfCharset); fonts named "Symbol" or "Wingdings" (or any font of the symbol
-// charset) read their bytes as the symbols those fonts show.
+// charset (CodePageOfCharset); fonts named "Symbol" or "Wingdings" read their bytes as the
+// Unicode characters those fonts show (bullets, arrows, Greek), which any installed face can
+// draw; other fonts of the symbol charset read bytes as Latin-1.
 //
 // Text positions are per code unit (a byte of 8-bit text, a UTF-16 code unit): all code units
 // of one character share the position of that character's right edge, and fit counts never
