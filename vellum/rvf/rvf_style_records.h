@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "vellum/document/rv_types.h"
+#include "vellum/document/document_types.h"
 #include "vellum/rv_types.h"
 #include "vellum/style/custom_rv_info.h"
 
