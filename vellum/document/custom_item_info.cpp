@@ -132,8 +132,7 @@ static void CopyDocumentItems(const TCustomRVData& From, TCustomRVData& To, Nest
         if (source.AttachedCheckpoint)
             copy->AttachedCheckpoint = std::make_unique<TRVCPInfo>(source.AttachedCheckpoint->CopyData());
         CollectNestedPairs(source, *copy, Pairs);
-        TRVRawByteString text = copy->Text;
-        To.InsertItemAt(To.CountItems(), text, std::move(copy));
+        To.InsertItemAt(To.CountItems(), std::move(copy));
     }
     if (From.EndCheckpoint)
         To.SetEndCheckpoint(std::make_unique<TRVCPInfo>(From.EndCheckpoint->CopyData()));

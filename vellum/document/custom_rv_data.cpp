@@ -150,10 +150,15 @@ void TCustomRVData::TakeOverItemCheckpoint(TCustomRVItemInfo& Item)
 
 void TCustomRVData::AppendItem(const TRVRawByteString& Text, std::unique_ptr<TCustomRVItemInfo> Item)
 {
+    Item->Text = Text;
+    AppendItem(std::move(Item));
+}
+
+void TCustomRVData::AppendItem(std::unique_ptr<TCustomRVItemInfo> Item)
+{
     ApplyParagraphRules(*Item);
     TakeOverItemCheckpoint(*Item);
     Item->RefreshPalette(Settings().DoInPaletteMode, false);
-    Item->Text = Text;
     Item->BeforeInsertion(*this);
     int32_t index = CountItems();
     TCustomRVItemInfo* item = Item.get();
@@ -167,11 +172,16 @@ void TCustomRVData::AppendItem(const TRVRawByteString& Text, std::unique_ptr<TCu
 void TCustomRVData::InsertItemAt(int32_t Index, const TRVRawByteString& Text,
                                  std::unique_ptr<TCustomRVItemInfo> Item)
 {
+    Item->Text = Text;
+    InsertItemAt(Index, std::move(Item));
+}
+
+void TCustomRVData::InsertItemAt(int32_t Index, std::unique_ptr<TCustomRVItemInfo> Item)
+{
     if (Index < 0 || Index > CountItems())
         ThrowVellumError(messages::kItemIndexOutOfBounds);
     if (Index == 0)
         Item->Options &= static_cast<uint8_t>(~rvioContinuesParagraph);
-    Item->Text = Text;
     Item->BeforeInsertion(*this);
     TCustomRVItemInfo* item = Item.get();
     TRVCPInfo* previous = item->AttachedCheckpoint ? FindCheckpointBefore(Index) : nullptr;
@@ -272,8 +282,7 @@ void TCustomRVData::TakeItemsFrom(TCustomRVData& Source)
     for (auto& item : Source.Items.ExtractAll()) {
         if (item->ContinuesParagraph())
             item->ParaNo = -1;
-        TRVRawByteString text = std::move(item->Text);
-        AppendItem(text, std::move(item));
+        AppendItem(std::move(item));
     }
     std::unique_ptr<TRVCPInfo> end = Source.TakeEndCheckpoint();
     if (!EndCheckpoint)

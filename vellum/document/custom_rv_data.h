@@ -86,13 +86,16 @@ public:
     platform::CodePage CodePageOfStyle(int32_t StyleNo) const;
 
     // --- Building -----------------------------------------------------------------------------
-    // Appends with the paragraph rules; the item's own checkpoint becomes its checkpoint.
+    // Appends with the paragraph rules; the item's own checkpoint becomes its checkpoint. Text
+    // becomes the item's Text (the forms without Text keep the item's own).
     void AppendItem(const TRVRawByteString& Text, std::unique_ptr<TCustomRVItemInfo> Item);
+    void AppendItem(std::unique_ptr<TCustomRVItemInfo> Item);
     // Inserts without paragraph rules: the item's flags and ParaNo are taken as they are
     // (except that the first item never continues a paragraph). A checkpoint the item carries is
     // linked into the chain at its place.
     void InsertItemAt(int32_t Index, const TRVRawByteString& Text,
                       std::unique_ptr<TCustomRVItemInfo> Item);
+    void InsertItemAt(int32_t Index, std::unique_ptr<TCustomRVItemInfo> Item);
     // Appends plain text: CR, LF, CR LF, LF CR and FF end paragraphs (FF with a page break),
     // tabs become tab items when the style sheet's SpacesInTab is 0 or less. The first line
     // starts a paragraph numbered FirstParaNo when that is 0 or more, else continues the current
