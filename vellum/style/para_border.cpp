@@ -184,10 +184,18 @@ void TRVBackgroundRect::Draw(const platform::Rect& rect, platform::Canvas& canva
 {
     if (Color == clNone || colorMode == rvcmBlackAndWhite || colorMode == rvcmBlackOnWhite)
         return;
+    // A rectangle without an outline stops one pixel short at the right and the bottom, so
+    // widening by one makes the fill cover exactly the paragraph rectangle.
     platform::Rect area = rect;
     ++area.right;
     ++area.bottom;
-    canvas.FillRect(area, RVColorForMode(Color, colorMode));
+    const platform::Pen oldPen = canvas.GetPen();
+    const platform::Color oldBrush = canvas.Brush();
+    canvas.SetPen({oldPen.color, 1, platform::PenStyle::Null});
+    canvas.SetBrush(RVColorForMode(Color, colorMode));
+    canvas.Rectangle(area);
+    canvas.SetPen(oldPen);
+    canvas.SetBrush(oldBrush);
 }
 
 std::span<const TRVPropertyInfo> TRVBackgroundRect::Properties() const

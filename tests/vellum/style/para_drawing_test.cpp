@@ -144,7 +144,15 @@ TEST(BackgroundDrawing, FillsOnePixelWiderAndTaller)
     back.Draw({5, 6, 50, 40}, canvas, rvcmBlackOnWhite);
     back.Color = clBtnFace;
     back.Draw({0, 0, 1, 1}, canvas, rvcmPrinterColor);
-    EXPECT_EQ(canvas.Log(), (std::vector<std::string>{"fill 5,6,51,41 #00FFFF", "fill 0,0,2,2 #C0C0C0"}));
+    // Widened by one for a null-pen rectangle, which itself stops one pixel short: the fill
+    // covers exactly the given rectangle.
+    const std::vector<std::string> fills = {"rect 5,6,51,41 pen=sys8/1/null brush=#00FFFF",
+                                            "rect 0,0,2,2 pen=sys8/1/null brush=#C0C0C0"};
+    std::vector<std::string> rects;
+    for (const std::string& line : canvas.Log())
+        if (line.rfind("rect", 0) == 0)
+            rects.push_back(line);
+    EXPECT_EQ(rects, fills);
 }
 
 TEST(StyleSheetDrawing, ParaBackEventCanCancel)
