@@ -168,7 +168,7 @@ TEST(StyleSheetDrawing, ParaBackEventCanCancel)
     };
     sheet.DrawParaBack(canvas, 1, {0, 0, 10, 10});
     EXPECT_EQ(calls, 1);
-    EXPECT_EQ(canvas.Log(), (std::vector<std::string>{"fill 0,0,11,11 #FFFF00"}));
+    EXPECT_EQ(canvas.Log(), (std::vector<std::string>{"rect 0,0,11,11 pen=sys8/1/null brush=#FFFF00"}));
 }
 
 TEST(StyleSheetDrawing, PageBreakMark)
