@@ -190,8 +190,13 @@ bool ReadPictureLine(TRVGraphicItemInfo& picture, const RvfHeader& header, std::
 {
     if (header.DataMode == kRvfDataNoBody)
         return true;
-    if (header.LineIndex == 1)
-        return ReadPictureClassLine(picture, line, context);
+    if (header.LineIndex == 1) {
+        bool ok = ReadPictureClassLine(picture, line, context);
+        // A record that ends with its class line has no body to load: no picture.
+        if (IsLastLine(header))
+            picture.Picture.reset();
+        return ok;
+    }
     if (header.LineIndex > 1 && IsLastLine(header))
         return ReadPictureBody(picture, line, header.DataMode == kRvfDataBinary, context);
     return true;

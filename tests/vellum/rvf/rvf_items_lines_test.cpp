@@ -222,6 +222,7 @@ TEST(RvfItemsLines, PictureRecords)
         {"binary", 2, {"p", "TBitmap", bmp}, 0, true, 0, 2},
         {"unknown mode reads as hex", 7, {"p", "TBitmap", ToHex(bmp)}, 0, true, 0, 2},
         {"by name: no picture", 1, {"p", "filename=a.bmp"}, 0, true, 0, -1},
+        {"no line for the body", 0, {"p", "TBitmap"}, 0, true, 0, -1},
         {"unknown class fails", 0, {"p", "TGIFImage", "4749"}, 0, false, 1u << 0, -1},
         {"unknown class let through", 0, {"p", "TGIFImage", "4749"},
          OptionBit<TRVFOptions>(rvfoIgnoreUnknownPicFmt), true, 1u << 0, -1},
