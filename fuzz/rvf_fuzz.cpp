@@ -1,6 +1,8 @@
 // Reads arbitrary bytes as an RVF document, as the snapshot view does and once more with string
 // tags and style conversion, and checks that the document it leaves is consistent.
 #include "app/snapshot_style.h"
+#include "vellum/document/graphic_item_info.h"
+#include "vellum/layout/document_numbering.h"
 #include "vellum/rvf/rvf_reader.h"
 
 #include <cstdint>
@@ -33,6 +35,9 @@ void CheckDocument(const wenlocke::SnapshotDocument& doc)
             Require(data.StartsParagraphAt(0));
         if (item.AttachedCheckpoint)
             ++checkpoints;
+        // Inserted pictures always hold one: decoded, or the stand-in for a bad body.
+        if (auto* picture = dynamic_cast<const TRVGraphicItemInfo*>(&item))
+            Require(picture->Picture != nullptr);
     }
     Require(checkpoints == data.CheckpointCount);
 }
@@ -42,10 +47,13 @@ void ReadOnce(const std::string& bytes, bool variant)
     wenlocke::SnapshotDocument doc;
     if (variant) {
         doc.Data.Settings().Options |= OptionBit<TRVOptions>(rvoTagsArePChars);
-        doc.Data.Settings().RVFOptions |= OptionBit<TRVFOptions>(rvfoConvUnknownStylesToZero);
+        doc.Data.Settings().RVFOptions |= OptionBit<TRVFOptions>(rvfoConvUnknownStylesToZero) |
+                                          OptionBit<TRVFOptions>(rvfoIgnoreUnknownPicFmt);
     }
     TRVMemoryStream stream(bytes);
     ReadRvfStream(doc.Data, stream);
+    // Markers, sequences and notes are numbered as the view does before it shows them.
+    NumberDocument(doc.Data);
     CheckDocument(doc);
 }
 

@@ -3,8 +3,10 @@
 #include "app/snapshot_style.h"
 #include "platform/codepage.h"
 #include "tools/cli_command.h"
+#include "tools/cli_dump_items.h"
 #include "tools/cli_json.h"
 #include "vellum/document/rv_text_conversion.h"
+#include "vellum/layout/document_numbering.h"
 #include "vellum/rvf/rvf_reader.h"
 
 #include <cstdint>
@@ -98,6 +100,8 @@ std::string ItemText(const TCustomRVData& data, const TCustomRVItemInfo& item)
     return platform::CodePageToUtf8(item.Text, codePage);
 }
 
+std::string DocumentItemsJson(const TCustomRVData& data);
+
 std::string ItemJson(const TCustomRVData& data, int32_t itemNo)
 {
     const TCustomRVItemInfo& item = *data.ItemAt(itemNo);
@@ -105,25 +109,31 @@ std::string ItemJson(const TCustomRVData& data, int32_t itemNo)
                       ", \"flags\": " + std::to_string(item.Options) +
                       ", \"text\": " + JsonString(ItemText(data, item)) +
                       ", \"tag\": " + std::to_string(item.Tag.AsInt());
+    out += ItemKindFieldsJson(item, DocumentItemsJson);
     if (item.AttachedCheckpoint)
         out += ", \"checkpoint\": " + CheckpointJson(item.AttachedCheckpoint.get());
     return out + "}";
 }
 
-std::string DumpJson(const SnapshotDocument& doc, bool ok)
+std::string DocumentItemsJson(const TCustomRVData& data)
 {
-    const TCustomRVData& data = doc.Data;
     std::string items;
     for (int32_t i = 0; i < data.CountItems(); ++i)
         items += (i ? ", " : "") + ItemJson(data, i);
+    return "[" + items + "]";
+}
+
+std::string DumpJson(const SnapshotDocument& doc, bool ok)
+{
+    const TCustomRVData& data = doc.Data;
     std::string properties;
     for (size_t i = 0; i < doc.Properties.size(); ++i)
         properties += (i ? ", " : "") + SystemTextToJson(doc.Properties[i]);
     return "{\"ok\": " + Bool(ok) + ", \"warnings\": " + std::to_string(data.Settings().ReadWarnings) +
            ", \"textStyles\": " + JsonList(doc.Style.TextStyles(), TextStyleJson) +
            ", \"paraStyles\": " + JsonList(doc.Style.ParaStyles(), ParaStyleJson) +
-           ", \"listStyles\": " + std::to_string(doc.Style.ListStyles().Count()) + ", \"items\": [" + items +
-           "], \"endCheckpoint\": " + CheckpointJson(data.EndCheckpoint.get()) + ", \"properties\": [" +
+           ", \"listStyles\": " + std::to_string(doc.Style.ListStyles().Count()) + ", \"items\": " + DocumentItemsJson(data) +
+           ", \"endCheckpoint\": " + CheckpointJson(data.EndCheckpoint.get()) + ", \"properties\": [" +
            properties + "]}\n";
 }
 
@@ -135,6 +145,7 @@ int RunDump(const std::vector<std::string>& args)
     }
     SnapshotDocument doc;
     bool ok = ReadRvfFile(doc.Data, args[0]);
+    NumberDocument(doc.Data);
     std::string json = DumpJson(doc, ok);
     std::fwrite(json.data(), 1, json.size(), stdout);
     return kExitOk;

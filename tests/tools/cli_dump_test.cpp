@@ -72,7 +72,8 @@ TEST(CliDump, PrintsStylesItemsCheckpointsAndProperties)
                   "{\"kind\": 1, \"para\": 1, \"flags\": 0, \"text\": \"\xE4\xBD\xA0\\\"\", \"tag\": 0, "
                   "\"checkpoint\": {\"name\": \"cp\", \"tag\": 5, \"raiseEvent\": true, \"pinned\": false}}, "
                   "{\"kind\": 0, \"para\": 1, \"flags\": 1, \"text\": \"\xE5\xA5\xBD\", \"tag\": 9}, "
-                  "{\"kind\": -1, \"para\": 0, \"flags\": 0, \"text\": \"\", \"tag\": 0}], "
+                  "{\"kind\": -1, \"para\": 0, \"flags\": 0, \"text\": \"\", \"tag\": 0, "
+                  "\"line\": {\"color\": 536870911, \"kind\": 0, \"thickness\": 1}}], "
                   "\"endCheckpoint\": {\"name\": \"end\", \"tag\": 0, \"raiseEvent\": false, \"pinned\": false}, "
                   "\"properties\": [\"\xE5\xBC\xA0=1\"]}\n");
 }

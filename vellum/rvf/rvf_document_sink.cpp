@@ -218,7 +218,7 @@ bool RvfDocumentSink::DataLine(RvfHeader& header, std::string_view line, RvfLine
             mode = RvfLineMode::BinaryNext;
         return true;
     default:
-        return !FTemplate || ReadItemDataLine(*FTemplate, header, line, mode, FItemText);
+        return !FTemplate || ReadItemDataLine(*FTemplate, header, line, mode, FItemText, FItemContext);
     }
 }
 

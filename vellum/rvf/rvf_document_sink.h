@@ -4,6 +4,7 @@
 #pragma once
 
 #include "vellum/document/custom_rv_data.h"
+#include "vellum/rvf/rvf_document_item_context.h"
 #include "vellum/rvf/rvf_item_records.h"
 #include "vellum/rvf/rvf_read_pass.h"
 #include "vellum/rvf/rvf_reader.h"
@@ -74,6 +75,7 @@ private:
     bool FFirstItem = true;
     bool FTopLevel = false;
     std::unique_ptr<TCustomRVItemInfo> FTemplate;
+    RvfDocumentItemContext FItemContext{FData, *this};
     TRVRawByteString FItemText;
     // A checkpoint read for the next item. When it is the document's own end checkpoint, the
     // document keeps owning it until an item takes it.

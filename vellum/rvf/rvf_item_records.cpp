@@ -4,6 +4,7 @@
 #include "vellum/document/bullet_item_info.h"
 #include "vellum/document/marker_item_info.h"
 #include "vellum/document/tab_item_info.h"
+#include "vellum/rvf/rvf_item_lines.h"
 #include "vellum/style/style_types.h"
 
 #include <charconv>
@@ -235,8 +236,8 @@ bool ReadItemHeaderRest(TCustomRVItemInfo& item, RvfFieldCursor& rest, RvfHeader
     return true;
 }
 
-bool ReadItemDataLine(TCustomRVItemInfo& item, const RvfHeader& header, std::string_view line,
-                      RvfLineMode& mode, TRVRawByteString& itemText)
+bool ReadItemDataLine(TCustomRVItemInfo& item, RvfHeader& header, std::string_view line,
+                      RvfLineMode& mode, TRVRawByteString& itemText, RvfItemContext& context)
 {
     const int32_t index = header.LineIndex;
     const int64_t lastLine = static_cast<int64_t>(header.LineCount) - 1;
@@ -250,8 +251,9 @@ bool ReadItemDataLine(TCustomRVItemInfo& item, const RvfHeader& header, std::str
     }
     bool leading = index < FixedLeadingLines(header.StyleNo, header.DataMode);
     bool trailing = index > lastLine - FixedTrailingLines(header.StyleNo, header.DataMode);
-    if (!leading && !trailing)
-        ApplyExtraPropertyLine(item, line, header.Utf8);
+    if (leading || trailing)
+        return ReadFixedItemLine(item, header, line, context);
+    ApplyExtraPropertyLine(item, line, header.Utf8);
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "vellum/document/custom_item_info.h"
 #include "vellum/rvf/rvf_field_cursor.h"
 #include "vellum/rvf/rvf_header.h"
+#include "vellum/rvf/rvf_item_context.h"
 #include "vellum/rvf/rvf_line_reader.h"
 
 #include <string_view>
@@ -25,9 +26,10 @@ bool ReadItemHeaderRest(TCustomRVItemInfo& item, RvfFieldCursor& rest, RvfHeader
                         RvfItemStyleNames& names);
 
 // One data line of a non-text item record. Collects the item's text into ITEMTEXT and may
-// switch MODE so that the next line is read as a binary block. False fails the record.
-bool ReadItemDataLine(TCustomRVItemInfo& item, const RvfHeader& header, std::string_view line,
-                      RvfLineMode& mode, TRVRawByteString& itemText);
+// switch MODE so that the next line is read as a binary block; the kind's other fixed lines go
+// to ReadFixedItemLine with CONTEXT. False fails the record.
+bool ReadItemDataLine(TCustomRVItemInfo& item, RvfHeader& header, std::string_view line,
+                      RvfLineMode& mode, TRVRawByteString& itemText, RvfItemContext& context);
 
 // Applies an extra property line; unknown keys and lines without "=" are ignored.
 void ApplyExtraPropertyLine(TCustomRVItemInfo& item, std::string_view line, bool utf8);

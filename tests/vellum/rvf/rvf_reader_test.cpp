@@ -240,11 +240,12 @@ TEST(RvfReader, Failures)
 
 TEST(RvfReader, BinaryBodiesAreFramed)
 {
-    // A picture of an unknown class is dropped, and its binary body never read as lines.
+    // A picture of an unknown class that the options let through is dropped, and its binary
+    // body never read as lines.
     RunCases({
         {"binary picture body then text",
          "-8 1 3\r\n-3 3 0 0 2 0\r\nname\r\nTNothing\r\n\x04\0\0\0\r\n\r\n0 1 0 0 0 0\r\nx\r\n"s,
-         true, "0:0:0[x]"},
+         true, "0:0:0[x]", 1u << 0, kViewerOptions | (1u << rvfoIgnoreUnknownPicFmt)},
         {"skipped binary body", "-77 2 0 2 0\r\nq\r\n\x02\0\0\0\r\n0 1 0 0 0\r\nx\r\n"s, true,
          "0:0:0[x]"},
     });
