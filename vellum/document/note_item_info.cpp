@@ -22,6 +22,17 @@ void TCustomRVNoteItemInfo::AdoptNoteDocument(TCustomRVData* RVData)
         NoteDocument->SetOwner(RVData, RVData ? this : nullptr);
 }
 
+void TCustomRVNoteItemInfo::UpdateCaption()
+{
+    TRVSeqItemInfo::UpdateCaption();
+    if (!NoteDocument)
+        return;
+    for (int32_t i = 0; i < NoteDocument->CountItems(); ++i) {
+        if (auto* reference = dynamic_cast<TRVNoteReferenceItemInfo*>(NoteDocument->ItemAt(i)))
+            reference->UpdateCaptionFromNote();
+    }
+}
+
 void TCustomRVNoteItemInfo::BeforeLoading(TCustomRVData& RVData)
 {
     TRVSeqItemInfo::BeforeLoading(RVData);

@@ -20,6 +20,8 @@ public:
     // The note's text; its owner is the document the note stands in.
     std::unique_ptr<TRVNoteData> NoteDocument;
 
+    // The references inside the note's text show the new number too.
+    void UpdateCaption() override;
     void BeforeLoading(TCustomRVData& RVData) override;
     void AfterInsertion(TCustomRVData& RVData, int32_t ItemNo) override;
     int32_t NestedDocumentCount() const override { return NoteDocument ? 1 : 0; }

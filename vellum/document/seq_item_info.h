@@ -29,7 +29,7 @@ public:
     // The number text of SequenceValue, passed through CaptionFormat when that is set.
     std::string BuildCaption() const;
     // Rebuilds the caption from SequenceValue (marking it for measuring when it changed).
-    void UpdateCaption() { SetCaption(BuildCaption()); }
+    virtual void UpdateCaption() { SetCaption(BuildCaption()); }
 
     void AssignFrom(const TCustomRVItemInfo& Source) override;
     std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* RVData) const override;

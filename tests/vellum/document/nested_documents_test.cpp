@@ -36,9 +36,15 @@ TEST(NoteDocuments, ReferenceShowsTheNotesNumber)
     auto& reference = ItemAs<TRVNoteReferenceItemInfo>(second->NoteDocument->ItemAt(0));
     EXPECT_EQ(reference.OwnerNote(), second);
     EXPECT_EQ(reference.Caption, "2");
+    // Renumbering reaches the references inside the notes.
+    doc.InsertItemAt(0, "", std::make_unique<TRVFootnoteItemInfo>(nullptr));
+    RenumberSequence(doc.Sequences, 0);
+    EXPECT_EQ(second->Caption, "3");
+    EXPECT_EQ(reference.Caption, "3");
+    EXPECT_FALSE(reference.CaptionMeasured);
     // Outside any note there is nothing to show.
     doc.AppendItem("", std::make_unique<TRVNoteReferenceItemInfo>(nullptr));
-    EXPECT_EQ(ItemAs<TRVNoteReferenceItemInfo>(doc.ItemAt(2)).Caption, "");
+    EXPECT_EQ(ItemAs<TRVNoteReferenceItemInfo>(doc.ItemAt(3)).Caption, "");
 }
 
 // Builds a chain of Depth notes, each inside the text of the one before, bottom-up so that
