@@ -32,10 +32,10 @@ std::unique_ptr<QGuiApplication> EnsureApplication()
 
 void PrintFace(platform::QtCanvas& canvas, const std::string& face)
 {
-    platform::FontSpec spec;
-    spec.face = QString::fromStdString(face).toStdU16String();
-    spec.pointSize = 10;
-    canvas.SetFont(spec);
+    platform::FontSpec request;
+    request.face = QString::fromStdString(face).toStdU16String();
+    request.pointSize = 10;
+    canvas.SetFont(request);
     QStringList families;
     for (const QString& family : canvas.FontFamilies())
         families << family;

@@ -23,13 +23,13 @@ QString ToQString(std::u16string_view text)
     return QString(reinterpret_cast<const QChar*>(text.data()), qsizetype(text.size()));
 }
 
-// The families to try for SPEC, in order, without duplicates.
-std::vector<QString> WantedFamilies(const FontSpec& spec)
+// The families to try for the font request, in order, without duplicates.
+std::vector<QString> WantedFamilies(const FontSpec& fontSpec)
 {
-    std::vector<QString> wanted = {ToQString(spec.face)};
-    for (const std::u16string& family : SubstituteFamilies(spec.face))
+    std::vector<QString> wanted = {ToQString(fontSpec.face)};
+    for (const std::u16string& family : SubstituteFamilies(fontSpec.face))
         wanted.push_back(ToQString(family));
-    const bool symbolFirst = IsSymbolFace(spec.face) || spec.charset == kSymbolCharset;
+    const bool symbolFirst = IsSymbolFace(fontSpec.face) || fontSpec.charset == kSymbolCharset;
     const auto& first = symbolFirst ? SymbolFallbackFamilies() : CjkFallbackFamilies();
     const auto& second = symbolFirst ? CjkFallbackFamilies() : SymbolFallbackFamilies();
     for (const std::u16string& family : first)
@@ -106,33 +106,33 @@ bool IsFormatChar(char32_t c)
 
 } // namespace
 
-QtFont::QtFont(const FontSpec& spec, int ppiY)
+QtFont::QtFont(const FontSpec& fontSpec, int ppiY)
 {
-    const int request = FontHeightRequest(spec, ppiY);
+    const int request = FontHeightRequest(fontSpec, ppiY);
     m_em = request < 0 ? -request : request;
     if (m_em == 0)
         m_em = MulDiv(10, ppiY, 72);
     m_em = std::clamp(m_em, 1, kMaxEmPixels);
-    BuildChain(spec);
+    BuildChain(fontSpec);
     if (request > 0 && !m_members.empty()) {
         // A cell height: find the em size whose ascent plus descent makes that cell.
         const FaceTables tables(m_members.front());
         const int cell = tables.WinAscent() + tables.WinDescent();
         if (tables.HasOs2() && cell > 0) {
             m_em = std::clamp(int(std::lround(request * tables.unitsPerEm / cell)), 1, kMaxEmPixels);
-            BuildChain(spec);
+            BuildChain(fontSpec);
         }
     }
-    ComputeMetrics(spec);
+    ComputeMetrics(fontSpec);
 }
 
-void QtFont::BuildChain(const FontSpec& spec)
+void QtFont::BuildChain(const FontSpec& fontSpec)
 {
     m_members.clear();
-    for (const QString& family : WantedFamilies(spec)) {
+    for (const QString& family : WantedFamilies(fontSpec)) {
         if (!QFontDatabase::hasFamily(family))
             continue;
-        QRawFont raw = LoadRaw(family, m_em, spec.style);
+        QRawFont raw = LoadRaw(family, m_em, fontSpec.style);
         if (!raw.isValid())
             continue;
         const bool duplicate = std::any_of(m_members.begin(), m_members.end(), [&](const QRawFont& m) {
@@ -143,17 +143,17 @@ void QtFont::BuildChain(const FontSpec& spec)
     }
     if (m_members.empty()) {
         // Nothing we know is installed: take whatever the system's default face is.
-        QRawFont raw = LoadRaw(QFont().family(), m_em, spec.style);
+        QRawFont raw = LoadRaw(QFont().family(), m_em, fontSpec.style);
         if (raw.isValid())
             m_members.push_back(raw);
     }
 }
 
-void QtFont::ComputeMetrics(const FontSpec& spec)
+void QtFont::ComputeMetrics(const FontSpec& fontSpec)
 {
     m_metrics = FontMetrics{};
-    m_metrics.weight = (spec.style & fsBold) ? 700 : 400;
-    m_metrics.charset = spec.charset;
+    m_metrics.weight = (fontSpec.style & fsBold) ? 700 : 400;
+    m_metrics.charset = fontSpec.charset;
     if (m_members.empty())
         return;
     const QRawFont& primary = m_members.front();
@@ -175,15 +175,15 @@ void QtFont::ComputeMetrics(const FontSpec& spec)
     }
     if (naturalAverage <= 0)
         naturalAverage = WeightedLowercaseAverage();
-    if (spec.width > 0)
-        m_scale = double(spec.width) / naturalAverage;
+    if (fontSpec.width > 0)
+        m_scale = double(fontSpec.width) / naturalAverage;
     // Advances depend on the scale: any looked up above are stale.
     for (auto& page : m_pages)
         page.reset();
     m_astral.clear();
     m_metrics.height = m_metrics.ascent + m_metrics.descent;
     m_metrics.internalLeading = std::max(0, m_metrics.height - m_em);
-    m_metrics.aveCharWidth = spec.width > 0 ? spec.width : naturalAverage;
+    m_metrics.aveCharWidth = fontSpec.width > 0 ? fontSpec.width : naturalAverage;
     const int maxUnits = ReadU16(t.hhea, 10);
     m_metrics.maxCharWidth = maxUnits > 0 && upm > 0
                                  ? int(std::lround(maxUnits * m_em / upm * m_scale))
@@ -319,13 +319,13 @@ FontCache& Cache()
     return cache;
 }
 
-std::u16string CacheKey(const FontSpec& spec, int ppiY)
+std::u16string CacheKey(const FontSpec& fontSpec, int ppiY)
 {
     std::u16string key;
-    for (char16_t c : spec.face)
+    for (char16_t c : fontSpec.face)
         key += (c >= u'A' && c <= u'Z') ? char16_t(c - u'A' + u'a') : c;
-    const int numbers[] = {FontHeightRequest(spec, ppiY), int(spec.style & (fsBold | fsItalic)),
-                           spec.width, ppiY, (IsSymbolFace(spec.face) || spec.charset == kSymbolCharset) ? 1 : 0};
+    const int numbers[] = {FontHeightRequest(fontSpec, ppiY), int(fontSpec.style & (fsBold | fsItalic)),
+                           fontSpec.width, ppiY, (IsSymbolFace(fontSpec.face) || fontSpec.charset == kSymbolCharset) ? 1 : 0};
     for (int n : numbers) {
         key += u'|';
         for (char c : std::to_string(n))
@@ -346,16 +346,16 @@ void ForgetUnused(FontCache& cache)
 
 } // namespace
 
-std::shared_ptr<QtFont> AcquireQtFont(const FontSpec& spec, int ppiY)
+std::shared_ptr<QtFont> AcquireQtFont(const FontSpec& fontSpec, int ppiY)
 {
     FontCache& cache = Cache();
-    const std::u16string key = CacheKey(spec, ppiY);
+    const std::u16string key = CacheKey(fontSpec, ppiY);
     auto found = cache.find(key);
     if (found != cache.end())
         return found->second;
     if (cache.size() >= 256)
         ForgetUnused(cache);
-    auto font = std::make_shared<QtFont>(spec, ppiY);
+    auto font = std::make_shared<QtFont>(fontSpec, ppiY);
     cache.emplace(key, font);
     return font;
 }

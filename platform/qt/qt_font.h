@@ -21,8 +21,8 @@ namespace platform {
 
 class QtFont {
 public:
-    // SPEC at a device of PPIY pixels per inch. Needs a QGuiApplication.
-    QtFont(const FontSpec& spec, int ppiY);
+    // the font request at a device of PPIY pixels per inch. Needs a QGuiApplication.
+    QtFont(const FontSpec& fontSpec, int ppiY);
 
     struct Glyph {
         int member = -1; // index into Members(); -1: nothing to draw
@@ -46,7 +46,7 @@ public:
     std::vector<QString> Families() const;
     const FontMetrics& Metrics() const { return m_metrics; }
     const std::optional<OutlineMetrics>& Outline() const { return m_outline; }
-    // Horizontal scale of glyphs when the spec asks for an explicit average width.
+    // Horizontal scale of glyphs when the fontSpec asks for an explicit average width.
     double HorizontalScale() const { return m_scale; }
     int EmPixels() const { return m_em; }
 
@@ -61,8 +61,8 @@ private:
         Glyph glyph;
     };
 
-    void BuildChain(const FontSpec& spec);
-    void ComputeMetrics(const FontSpec& spec);
+    void BuildChain(const FontSpec& fontSpec);
+    void ComputeMetrics(const FontSpec& fontSpec);
     int SlowAdvance(char32_t c);
     int WeightedLowercaseAverage();
     Entry ResolveSlot(char32_t c);
@@ -80,7 +80,7 @@ private:
 
 // Fonts are shared by every canvas that selects the same parameters and live while any canvas
 // uses them; the cache forgets unused fonts once it grows past a few hundred.
-std::shared_ptr<QtFont> AcquireQtFont(const FontSpec& spec, int ppiY);
+std::shared_ptr<QtFont> AcquireQtFont(const FontSpec& fontSpec, int ppiY);
 
 // Drops every cached font (tests that measure cold start do this).
 void ClearQtFontCache();

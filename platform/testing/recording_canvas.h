@@ -6,7 +6,7 @@
 //   ascent = s, descent = s / 4, height = ascent + descent, internalLeading = s / 4,
 //   externalLeading = s / 8, weight = 700 when bold else 400.
 // Advances (no kerning, letter spacing added after every character):
-//   narrow N = s / 2 (at least 1), or the spec's width when it is non-zero;
+//   narrow N = s / 2 (at least 1), or the request's width when it is non-zero;
 //   wide characters, 2 * N: U+1100-115F, U+2E80-A4CF, U+AC00-D7A3, U+F900-FAFF, U+FE30-FE4F,
 //     U+FF00-FF60, U+FFE0-FFE6 and every character outside the basic plane;
 //   no advance: combining marks and zero-width characters (IsZeroWidthChar);

@@ -10,10 +10,10 @@ using platform::PictureFormat;
 
 DibSpec OnePixel(uint32_t headerSize)
 {
-    DibSpec spec;
-    spec.headerSize = headerSize;
-    spec.bits = Rows({Bytes({0x33, 0x22, 0x11})});
-    return spec;
+    DibSpec layout;
+    layout.headerSize = headerSize;
+    layout.bits = Rows({Bytes({0x33, 0x22, 0x11})});
+    return layout;
 }
 
 TEST(PictureDecodeTest, GuessesTheFormatFromTheSignature)

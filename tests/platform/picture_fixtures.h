@@ -71,42 +71,42 @@ struct DibSpec {
     std::string bits;
 };
 
-inline std::string MakeDib(const DibSpec& spec)
+inline std::string MakeDib(const DibSpec& layout)
 {
     ByteWriter out;
-    out.U32(spec.headerSize);
-    if (spec.headerSize == 12) {
-        out.U16(spec.width).U16(spec.height).U16(1).U16(spec.bitCount);
+    out.U32(layout.headerSize);
+    if (layout.headerSize == 12) {
+        out.U16(layout.width).U16(layout.height).U16(1).U16(layout.bitCount);
     } else {
-        out.U32(spec.width).U32(spec.height).U16(1).U16(spec.bitCount).U32(spec.compression);
-        out.U32(spec.bits.size()).U32(3780).U32(3780).U32(spec.colorsUsed).U32(0);
+        out.U32(layout.width).U32(layout.height).U16(1).U16(layout.bitCount).U32(layout.compression);
+        out.U32(layout.bits.size()).U32(3780).U32(3780).U32(layout.colorsUsed).U32(0);
     }
-    const bool masksInHeader = spec.headerSize >= 52;
-    if (spec.masks && masksInHeader)
-        for (int i = 0; i < (spec.headerSize >= 56 ? 4 : 3); ++i)
-            out.U32((*spec.masks)[i]);
-    out.PadTo(spec.headerSize);
-    if (spec.masks && !masksInHeader)
-        for (int i = 0; i < (spec.compression == 6 ? 4 : 3); ++i)
-            out.U32((*spec.masks)[i]);
-    for (uint32_t colour : spec.palette) {
+    const bool masksInHeader = layout.headerSize >= 52;
+    if (layout.masks && masksInHeader)
+        for (int i = 0; i < (layout.headerSize >= 56 ? 4 : 3); ++i)
+            out.U32((*layout.masks)[i]);
+    out.PadTo(layout.headerSize);
+    if (layout.masks && !masksInHeader)
+        for (int i = 0; i < (layout.compression == 6 ? 4 : 3); ++i)
+            out.U32((*layout.masks)[i]);
+    for (uint32_t colour : layout.palette) {
         out.U8(colour).U8(colour >> 8).U8(colour >> 16);
-        if (spec.headerSize != 12)
+        if (layout.headerSize != 12)
             out.U8(0);
     }
-    out.Raw(spec.bits);
+    out.Raw(layout.bits);
     return out.Bytes();
 }
 
 // A BMP file; GAP extra bytes between the colour table and the pixels test the data offset.
-inline std::string MakeBmpFile(const DibSpec& spec, size_t gap = 0)
+inline std::string MakeBmpFile(const DibSpec& layout, size_t gap = 0)
 {
-    const std::string dib = MakeDib(spec);
-    const size_t headerAndTable = dib.size() - spec.bits.size();
+    const std::string dib = MakeDib(layout);
+    const size_t headerAndTable = dib.size() - layout.bits.size();
     ByteWriter out;
     out.Raw("BM").U32(14 + dib.size() + gap).U32(0).U32(14 + headerAndTable + gap);
     out.Raw(std::string_view(dib).substr(0, headerAndTable)).Raw(std::string(gap, '\x5A'));
-    out.Raw(spec.bits);
+    out.Raw(layout.bits);
     return out.Bytes();
 }
 
@@ -133,11 +133,11 @@ inline std::string MakeIco(const std::vector<IconImage>& images)
 }
 
 // The colour bitmap and the mask of one icon image, as an icon's DIB (height stated twice).
-inline std::string MakeIconDib(DibSpec spec, const std::string& mask)
+inline std::string MakeIconDib(DibSpec layout, const std::string& mask)
 {
-    spec.height *= 2;
-    spec.bits += mask;
-    return MakeDib(spec);
+    layout.height *= 2;
+    layout.bits += mask;
+    return MakeDib(layout);
 }
 
 // Pixels as "AARRGGBB" words, so that failures show readable colours.

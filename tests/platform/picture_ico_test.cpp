@@ -12,23 +12,23 @@ using platform::PictureFormat;
 
 constexpr uint32_t A = 0xFF112233, B = 0xFFA0B0C0, C = 0xFF0000FF;
 
-DibSpec Spec(int32_t width, int32_t height, uint16_t bitCount, std::string bits)
+DibSpec Layout(int32_t width, int32_t height, uint16_t bitCount, std::string bits)
 {
-    DibSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.bitCount = bitCount;
-    spec.bits = std::move(bits);
-    return spec;
+    DibSpec layout;
+    layout.width = width;
+    layout.height = height;
+    layout.bitCount = bitCount;
+    layout.bits = std::move(bits);
+    return layout;
 }
 
 // 2 x 2, 8 bit: bottom row A B, top row B A; no pixel masked.
 IconImage SmallPaletteImage()
 {
-    DibSpec spec = Spec(2, 2, 8, Rows({Bytes({0, 1}), Bytes({1, 0})}));
-    spec.palette = {0x112233, 0xA0B0C0};
-    spec.colorsUsed = 2;
-    return {2, 2, 8, MakeIconDib(spec, Rows({Bytes({0}), Bytes({0})}))};
+    DibSpec layout = Layout(2, 2, 8, Rows({Bytes({0, 1}), Bytes({1, 0})}));
+    layout.palette = {0x112233, 0xA0B0C0};
+    layout.colorsUsed = 2;
+    return {2, 2, 8, MakeIconDib(layout, Rows({Bytes({0}), Bytes({0})}))};
 }
 
 // 3 x 2, 24 bit; the mask hides the bottom row's middle pixel and the top row's first pixel.
@@ -36,8 +36,8 @@ IconImage MaskedImage()
 {
     const std::string bottom = Bytes({0x33, 0x22, 0x11, 0xC0, 0xB0, 0xA0, 0xFF, 0, 0});
     const std::string top = Bytes({0xFF, 0, 0, 0x33, 0x22, 0x11, 0xC0, 0xB0, 0xA0});
-    DibSpec spec = Spec(3, 2, 24, Rows({bottom, top}));
-    return {3, 2, 24, MakeIconDib(spec, Rows({Bytes({0x40}), Bytes({0x80})}))};
+    DibSpec layout = Layout(3, 2, 24, Rows({bottom, top}));
+    return {3, 2, 24, MakeIconDib(layout, Rows({Bytes({0x40}), Bytes({0x80})}))};
 }
 
 std::string Png(const QImage& image)
@@ -69,12 +69,12 @@ std::vector<IconCase> IconCases()
 {
     // 32 bit colours carry their own alpha; the mask that would hide everything is ignored.
     const IconImage alpha = {2, 1, 32,
-                             MakeIconDib(Spec(2, 1, 32, Bytes({0x33, 0x22, 0x11, 0x80, 0xC0, 0xB0,
+                             MakeIconDib(Layout(2, 1, 32, Bytes({0x33, 0x22, 0x11, 0x80, 0xC0, 0xB0,
                                                                 0xA0, 0x00})),
                                          Rows({Bytes({0xC0})}))};
     // 32 bit colours whose alpha is zero everywhere are opaque and take the mask.
     const IconImage noAlpha = {2, 1, 32,
-                               MakeIconDib(Spec(2, 1, 32, Bytes({0x33, 0x22, 0x11, 0, 0xC0, 0xB0,
+                               MakeIconDib(Layout(2, 1, 32, Bytes({0x33, 0x22, 0x11, 0, 0xC0, 0xB0,
                                                                   0xA0, 0})),
                                            Rows({Bytes({0x40})}))};
     return {
@@ -123,9 +123,9 @@ TEST(PictureIcoTest, RefusesMalformedIcons)
     noImages[4] = 0;
     std::string farOffset = MakeIco({SmallPaletteImage()});
     farOffset[18] = char(0xFF);
-    DibSpec rle = Spec(1, 1, 8, Bytes({1, 0, 0, 1}));
+    DibSpec rle = Layout(1, 1, 8, Bytes({1, 0, 0, 1}));
     rle.compression = 1;
-    DibSpec huge = Spec(20000, 20000, 32, "");
+    DibSpec huge = Layout(20000, 20000, 32, "");
     QImage bigPng(1, 1, QImage::Format_ARGB32);
     std::string pngClaim = Png(bigPng);
     pngClaim[16] = 0x7F; // IHDR width
@@ -138,7 +138,7 @@ TEST(PictureIcoTest, RefusesMalformedIcons)
         {"no images", noImages, "invalid directory"},
         {"image past the end", farOffset, "truncated"},
         {"colour bits without a mask", MakeIco({{1, 1, 24, MakeDib([] {
-                                                    DibSpec s = Spec(1, 1, 24, Rows({Bytes({1, 2, 3})}));
+                                                    DibSpec s = Layout(1, 1, 24, Rows({Bytes({1, 2, 3})}));
                                                     s.height = 2;
                                                     return s;
                                                 }())}}),

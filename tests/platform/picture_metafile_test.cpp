@@ -41,31 +41,31 @@ struct EmfSpec {
     int64_t sizeAdjustment = 0; // added to the stated total size
 };
 
-std::string Emf(const EmfSpec& spec)
+std::string Emf(const EmfSpec& layout)
 {
     constexpr uint32_t kHeaderSize = 88;
     ByteWriter out;
     out.U32(1).U32(kHeaderSize);
-    for (int32_t value : spec.bounds)
+    for (int32_t value : layout.bounds)
         out.U32(value);
-    for (int32_t value : spec.frame)
+    for (int32_t value : layout.frame)
         out.U32(value);
-    out.U32(spec.signature).U32(0x10000).U32(kHeaderSize + spec.records.size() + spec.sizeAdjustment);
+    out.U32(layout.signature).U32(0x10000).U32(kHeaderSize + layout.records.size() + layout.sizeAdjustment);
     out.U32(2).U16(1).U16(0).U32(0).U32(0).U32(0);
-    for (int32_t value : spec.devicePixels)
+    for (int32_t value : layout.devicePixels)
         out.U32(value);
-    for (int32_t value : spec.deviceMillimetres)
+    for (int32_t value : layout.deviceMillimetres)
         out.U32(value);
-    return out.PadTo(kHeaderSize).Raw(spec.records).Bytes();
+    return out.PadTo(kHeaderSize).Raw(layout.records).Bytes();
 }
 
 EmfSpec EmptyFrame()
 {
-    EmfSpec spec;
-    spec.frame = {0, 0, 0, 0};
-    spec.devicePixels = {1000, 800};
-    spec.deviceMillimetres = {250, 200};
-    return spec;
+    EmfSpec layout;
+    layout.frame = {0, 0, 0, 0};
+    layout.devicePixels = {1000, 800};
+    layout.deviceMillimetres = {250, 200};
+    return layout;
 }
 
 struct MetafileCase {

@@ -19,12 +19,12 @@ protected:
 
     static FontSpec Font(std::u16string face, int height, FontStyles style = 0, int charset = 1)
     {
-        FontSpec spec;
-        spec.face = std::move(face);
-        spec.height = height;
-        spec.style = style;
-        spec.charset = charset;
-        return spec;
+        FontSpec request;
+        request.face = std::move(face);
+        request.height = height;
+        request.style = style;
+        request.charset = charset;
+        return request;
     }
 
     // Column ranges [first, last] that hold any pixel darker than mid-grey.

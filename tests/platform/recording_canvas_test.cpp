@@ -9,11 +9,11 @@ namespace {
 
 FontSpec Font(int height, std::u16string face = u"Arial", int charset = 1)
 {
-    FontSpec spec;
-    spec.face = std::move(face);
-    spec.height = height;
-    spec.charset = charset;
-    return spec;
+    FontSpec request;
+    request.face = std::move(face);
+    request.height = height;
+    request.charset = charset;
+    return request;
 }
 
 TEST(RecordingCanvas, MetricsFollowTheDocumentedRules)
@@ -46,9 +46,9 @@ TEST(RecordingCanvas, MetricsFollowTheDocumentedRules)
 TEST(RecordingCanvas, PointSizesFollowTheResolution)
 {
     RecordingCanvas canvas(100, 100, 120, 144);
-    FontSpec spec;
-    spec.pointSize = 10; // MulDiv(10, 144, 72) = 20
-    canvas.SetFont(spec);
+    FontSpec request;
+    request.pointSize = 10; // MulDiv(10, 144, 72) = 20
+    canvas.SetFont(request);
     EXPECT_EQ(canvas.EmSize(), 20);
     EXPECT_EQ(canvas.PixelsPerInchX(), 120);
 }
