@@ -45,6 +45,7 @@ SnapshotDocument::SnapshotDocument()
     settings.RVFOptions = kSnapshotRvfOptions;
     settings.Options &= ~OptionBit<TRVOptions>(rvoTagsArePChars);
     settings.DocProperties = &Properties;
+    settings.DocParameters = &Parameters;
 }
 
 } // namespace wenlocke

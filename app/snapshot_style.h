@@ -3,6 +3,7 @@
 #pragma once
 
 #include "vellum/document/custom_rv_data.h"
+#include "vellum/rvf/rv_doc_parameters.h"
 #include "vellum/style/rv_style.h"
 
 #include <string>
@@ -18,11 +19,12 @@ constexpr vellum::TRVFOptions kSnapshotRvfOptions = 0xCC43;
 void SetupSnapshotStyle(vellum::TRVStyle& style);
 
 // A top-level document configured as the snapshot view's: the style sheet, the options, integer
-// tags and the document property list.
+// tags, the document property list and the page parameters.
 struct SnapshotDocument {
     SnapshotDocument();
     vellum::TRVStyle Style;
     std::vector<std::string> Properties;
+    vellum::TRVDocParameters Parameters;
     vellum::TCustomRVData Data;
 };
 

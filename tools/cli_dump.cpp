@@ -72,6 +72,19 @@ std::string ParaStyleJson(const TParaInfo& info)
            AlignmentName(info.Alignment) + "\"}";
 }
 
+std::string ListStyleJson(const TRVListInfo& info)
+{
+    return "{\"name\": " + Utf16ToJson(info.StyleName) + ", \"levels\": " + std::to_string(info.Levels.Count()) + "}";
+}
+
+std::string PageParametersJson(const TRVDocParameters& parameters)
+{
+    std::string out;
+    for (const std::string& line : parameters.WriteLines())
+        out += (out.empty() ? "" : ", ") + JsonString(line);
+    return "[" + out + "]";
+}
+
 template <typename Infos, typename Each>
 std::string JsonList(const Infos& infos, Each each)
 {
@@ -132,9 +145,9 @@ std::string DumpJson(const SnapshotDocument& doc, bool ok)
     return "{\"ok\": " + Bool(ok) + ", \"warnings\": " + std::to_string(data.Settings().ReadWarnings) +
            ", \"textStyles\": " + JsonList(doc.Style.TextStyles(), TextStyleJson) +
            ", \"paraStyles\": " + JsonList(doc.Style.ParaStyles(), ParaStyleJson) +
-           ", \"listStyles\": " + std::to_string(doc.Style.ListStyles().Count()) + ", \"items\": " + DocumentItemsJson(data) +
+           ", \"listStyles\": " + JsonList(doc.Style.ListStyles(), ListStyleJson) + ", \"items\": " + DocumentItemsJson(data) +
            ", \"endCheckpoint\": " + CheckpointJson(data.EndCheckpoint.get()) + ", \"properties\": [" +
-           properties + "]}\n";
+           properties + "], \"pageParameters\": " + PageParametersJson(doc.Parameters) + "}\n";
 }
 
 int RunDump(const std::vector<std::string>& args)

@@ -8,6 +8,10 @@
 #include <fstream>
 #include <random>
 
+#include "vellum/rvf/rvf_style_records.h"
+#include "vellum/style/font_info.h"
+#include "vellum/style/list_info.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -55,7 +59,7 @@ const std::string kStyles =
     "{\"name\": \"Jump 2\", \"FontName\": \"Arial\", \"Size\": 10, \"Unicode\": false, \"Jump\": true, "
     "\"Color\": 32768, \"Style\": [\"fsUnderline\"]}], "
     "\"paraStyles\": [{\"name\": \"Paragraph Style\", \"Alignment\": \"rvaLeft\"}, "
-    "{\"name\": \"Centered\", \"Alignment\": \"rvaCenter\"}], \"listStyles\": 0, ";
+    "{\"name\": \"Centered\", \"Alignment\": \"rvaCenter\"}], \"listStyles\": [], ";
 
 TEST(CliDump, PrintsStylesItemsCheckpointsAndProperties)
 {
@@ -75,7 +79,7 @@ TEST(CliDump, PrintsStylesItemsCheckpointsAndProperties)
                   "{\"kind\": -1, \"para\": 0, \"flags\": 0, \"text\": \"\", \"tag\": 0, "
                   "\"line\": {\"color\": 536870911, \"kind\": 0, \"thickness\": 1}}], "
                   "\"endCheckpoint\": {\"name\": \"end\", \"tag\": 0, \"raiseEvent\": false, \"pinned\": false}, "
-                  "\"properties\": [\"\xE5\xBC\xA0=1\"]}\n");
+                  "\"properties\": [\"\xE5\xBC\xA0=1\"], \"pageParameters\": []}\n");
 }
 
 TEST(CliDump, FailureStillPrintsWhatWasRead)
@@ -92,6 +96,41 @@ TEST(CliDump, FailureStillPrintsWhatWasRead)
     DumpRun missing = RunDump("/nonexistent/snapshot.txt");
     EXPECT_EQ(missing.exitCode, 0);
     EXPECT_EQ(missing.out.rfind("{\"ok\": false, ", 0), 0u);
+}
+
+std::string Hex(std::string_view bytes)
+{
+    static const char* digits = "0123456789ABCDEF";
+    std::string out;
+    for (unsigned char c : bytes) {
+        out += digits[c >> 4];
+        out += digits[c & 15];
+    }
+    return out;
+}
+
+TEST(CliDump, SnapshotWithItsOwnStyleTables)
+{
+    vellum::TFontInfos text(nullptr);
+    vellum::TFontInfo& song = text.Add();
+    song.StyleName = u"Body";
+    song.FontName = u"\u5B8B\u4F53";
+    song.Size = 12;
+    song.Color = 0x0000FF;
+    vellum::TRVListInfos lists(nullptr);
+    lists.Add().StyleName = u"Bullets";
+    lists[0].Levels.Add();
+    TempFile file("-8 1 3\r\n-9 2 0 0 0 0 1\r\nRVStyle1\r\n" + Hex(vellum::WriteRvfStyleTableBody(text)) +
+                  "\r\n-9 2 0 0 0 0 4\r\nRVStyle1\r\n" + Hex(vellum::WriteRvfStyleTableBody(lists)) +
+                  "\r\n-9 1 0 0 0 0 7\r\nZoomPercent=80\r\n0 1 0 0 0 0\r\nx\r\n");
+    DumpRun run = RunDump("'" + file.path.string() + "'");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.out.find("\"textStyles\": [{\"name\": \"Body\", \"FontName\": \"\xE5\xAE\x8B\xE4\xBD\x93\", "
+                           "\"Size\": 12, \"Unicode\": false, \"Jump\": false, \"Color\": 255, \"Style\": []}], "),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("\"listStyles\": [{\"name\": \"Bullets\", \"levels\": 1}]"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"pageParameters\": [\"ZoomPercent=80\"]}"), std::string::npos) << run.out;
 }
 
 TEST(CliDump, UsageErrors)

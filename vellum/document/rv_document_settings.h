@@ -19,6 +19,7 @@ class TCustomRVInfo;
 class TCustomRVItemInfo;
 class TRVHostedControl;
 class TRVStyle;
+class TRVDocParameters;
 struct TRVFReadPass;
 
 using TRVItemActionEvent = std::function<void(TRVItemAction ItemAction, TCustomRVItemInfo* Item,
@@ -59,6 +60,8 @@ struct TRVDocumentSettings {
     std::unique_ptr<TRVIntegerList> ListStyleMap;
     // The viewer's document property strings; null for documents without a viewer.
     std::vector<std::string>* DocProperties = nullptr;
+    // The viewer's page parameters; null for documents without a viewer.
+    TRVDocParameters* DocParameters = nullptr;
     // The RVF reading pass in progress (style maps, nesting depth), shared by the nested reads
     // it starts; null between passes. Owned by the pass.
     TRVFReadPass* RVFReadPass = nullptr;

@@ -48,7 +48,7 @@ TRVTag MakeTag(const RvfTag& tag, bool strings)
 } // namespace
 
 RvfDocumentSink::RvfDocumentSink(TCustomRVData& data, TRVFInsertParams& params, TRVFReadPass& pass)
-    : FData(data), FParams(params), FPass(pass)
+    : FData(data), FParams(params), FPass(pass), FProperties(data, params, pass)
 {
     FParams.Index = std::clamp(FParams.Index, 0, FData.CountItems());
     FPos = FParams.Index;
@@ -107,6 +107,8 @@ RvfRecordPlan RvfDocumentSink::BeginRecord(RvfHeader& header, RvfFieldCursor& re
 {
     FTemplate.reset();
     FItemText.clear();
+    if (header.StyleNo == kRvfBackgroundRecord || header.StyleNo == kRvfPropertyRecord)
+        FProperties.BeginRecord(header);
     if (header.StyleNo == kRvfBackgroundRecord)
         ApplyBackgroundHeader(header);
     else if (header.StyleNo != kRvfCheckpointRecord && header.StyleNo != kRvfPropertyRecord &&
@@ -216,7 +218,7 @@ bool RvfDocumentSink::DataLine(RvfHeader& header, std::string_view line, RvfLine
         // The picture body is the second line.
         if (header.DataMode == kRvfDataBinary && header.LineIndex == 0)
             mode = RvfLineMode::BinaryNext;
-        return true;
+        return FProperties.BackgroundLine(header, line);
     default:
         return !FTemplate || ReadItemDataLine(*FTemplate, header, line, mode, FItemText, FItemContext);
     }
@@ -243,7 +245,7 @@ bool RvfDocumentSink::PropertyLine(const RvfHeader& header, std::string_view lin
     if (header.SubKind == kDocPropertyStrings && properties && FTopLevel &&
         FParams.ReplaceStyles && HasOption(rvfoLoadDocProperties))
         properties->push_back(DecodeRvfString(line, header.Utf8));
-    return true;
+    return FProperties.PropertyLine(header, line);
 }
 
 // ---- Insertion -------------------------------------------------------------------------------

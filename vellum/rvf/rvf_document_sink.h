@@ -6,6 +6,7 @@
 #include "vellum/document/custom_rv_data.h"
 #include "vellum/rvf/rvf_document_item_context.h"
 #include "vellum/rvf/rvf_item_records.h"
+#include "vellum/rvf/rvf_property_records.h"
 #include "vellum/rvf/rvf_read_pass.h"
 #include "vellum/rvf/rvf_reader.h"
 #include "vellum/rvf/rvf_record_machine.h"
@@ -81,6 +82,7 @@ private:
     // document keeps owning it until an item takes it.
     std::unique_ptr<TRVCPInfo> FPendingCheckpoint;
     bool FEndCheckpointPending = false;
+    RvfPropertyRecords FProperties;
 };
 
 } // namespace vellum

@@ -8,7 +8,12 @@
 #include "vellum/style/style_types.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
+
+namespace platform {
+class Picture;
+}
 
 namespace vellum {
 
@@ -17,6 +22,7 @@ struct TRVFReadTargets {
     TColor* Color = nullptr;            // in/out background colour
     int32_t* BackgroundStyle = nullptr; // the background painter's style (TBackgroundStyle)
     TRVLayoutInfo* Layout = nullptr;
+    std::unique_ptr<platform::Picture>* BackgroundPicture = nullptr; // the background painter's
 };
 
 struct TRVFInsertParams {
