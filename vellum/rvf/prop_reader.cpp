@@ -283,6 +283,7 @@ bool TRVPropReader::ReadCollectionValue(TRVCollection& collection)
         return false;
     if (EndOfList())
         return true;
+    const int limit = FDepth == 0 ? kMaxCollectionItems : kMaxNestedCollectionItems;
     if (!EnterObject())
         return false;
     collection.Clear();
@@ -292,7 +293,7 @@ bool TRVPropReader::ReadCollectionValue(TRVCollection& collection)
             ReadInteger(); // an order number, not needed
         if (!ReadExpected(VT::List))
             break;
-        if (++count > kMaxCollectionItems) {
+        if (++count > limit) {
             Fail("Too many collection items");
             break;
         }

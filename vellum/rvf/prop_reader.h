@@ -33,8 +33,11 @@ using TRVPropErrorHandler = std::function<bool(const TRVPropError&)>;
 
 class TRVPropReader {
 public:
-    // Collections holding more items than this are refused rather than built.
+    // Collections holding more items than this are refused rather than built. Collections inside
+    // an object (tab stops, list levels) are held to far fewer: their items re-sort as they are
+    // read, and no real paragraph has a thousand tab stops.
     static constexpr int kMaxCollectionItems = 1 << 16;
+    static constexpr int kMaxNestedCollectionItems = 1024;
     // Collections and components nest this deep at most while being read into objects.
     static constexpr int kMaxObjectDepth = 32;
     // Unknown values nest this deep at most while being skipped.

@@ -246,3 +246,39 @@ TEST(PropStreamStyles, NestedPathsReachBorderParts)
 
 } // namespace
 } // namespace vellum
+
+namespace vellum {
+namespace {
+
+// A paragraph style whose Tabs value holds COUNT stops, each with a position.
+std::string ParagraphWithTabs(int count)
+{
+    std::string tabs = "\x0E";
+    for (int i = 0; i < count; ++i) {
+        tabs += std::string("\x01\x08") + "Position" + "\x03";
+        tabs += static_cast<char>((count - i) & 0xFF);
+        tabs += static_cast<char>(((count - i) >> 8) & 0xFF);
+        tabs += '\0';
+    }
+    tabs += '\0';
+    return std::string("\x0E\x01\x04") + "Tabs" + tabs + std::string(2, '\0');
+}
+
+TEST(PropStreamStyles, NestedCollectionsAreBounded)
+{
+    TParaInfos ok(nullptr);
+    const std::string most = ParagraphWithTabs(TRVPropReader::kMaxNestedCollectionItems);
+    TRVPropReader reader(most); // the reader keeps a view of the bytes
+    ASSERT_TRUE(reader.ReadCollectionValue(ok)) << reader.FailMessage();
+    ASSERT_EQ(ok[0].Tabs.Count(), TRVPropReader::kMaxNestedCollectionItems);
+    EXPECT_EQ(ok[0].Tabs[0].Position(), 1); // sorted as they were read
+
+    TParaInfos refused(nullptr);
+    const std::string beyond = ParagraphWithTabs(TRVPropReader::kMaxNestedCollectionItems + 1);
+    TRVPropReader tooMany(beyond);
+    EXPECT_FALSE(tooMany.ReadCollectionValue(refused));
+    EXPECT_EQ(tooMany.FailMessage(), "Too many collection items");
+}
+
+} // namespace
+} // namespace vellum

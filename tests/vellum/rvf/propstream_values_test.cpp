@@ -37,6 +37,7 @@ public:
     TRVProtectOptions Flags;
     std::u16string Text;
     bool Flag = false;
+    int32_t Locked = 1;
 
     std::span<const TRVPropertyInfo> Properties() const override
     {
@@ -52,6 +53,11 @@ public:
             props::Set<&Probe::Flags>("Flags", kFlags),
             props::String<&Probe::Text>("Text"),
             props::Boolean<&Probe::Flag>("Flag", false),
+            [] {
+                TRVPropertyInfo p = props::Integer<&Probe::Locked>("Locked", 1);
+                p.ReadOnly = true;
+                return p;
+            }(),
         };
         return table;
     }
@@ -241,6 +247,18 @@ TEST(PropStreamValues, ValuesThatDoNotFitTheirFieldAreInvalid)
         EXPECT_FALSE(p.Flag);
         EXPECT_EQ(p.Number, 42); // reading went on after the bad value
     }
+}
+
+TEST(PropStreamValues, ReadOnlyPropertiesRefuseValues)
+{
+    Probe p;
+    ReadOutcome r = ReadEntries(p, Entry("Locked", Bytes({2, 9})) + Entry("Number", Bytes({2, 8})));
+    EXPECT_TRUE(r.ok);
+    ASSERT_EQ(r.errors.size(), 1u);
+    EXPECT_EQ(r.errors[0].Kind, TRVPropErrorKind::ReadOnly);
+    EXPECT_EQ(r.errors[0].Message, "Property is read-only");
+    EXPECT_EQ(p.Locked, 1);
+    EXPECT_EQ(p.Number, 8);
 }
 
 TEST(PropStreamValues, UnhandledErrorsEndTheRead)
