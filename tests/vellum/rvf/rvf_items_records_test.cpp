@@ -7,6 +7,7 @@
 #include "vellum/document/note_item_info.h"
 #include "vellum/document/tab_item_info.h"
 #include "vellum/layout/document_numbering.h"
+#include "vellum/rvf/rvf_read_pass.h"
 #include "vellum/rvf/rvf_reader.h"
 
 #include <gtest/gtest.h>
@@ -288,6 +289,29 @@ TEST(RvfItemsRecords, NotesReadTheirTextInTheSamePass)
             EXPECT_EQ(text.ItemAt(1)->Text, " note");
         }
     }
+}
+
+TEST(RvfItemsRecords, NoteTextsGoThroughTheMapsOfTheOuterPass)
+{
+    // As when the document's text styles were merged into the style sheet: file style 0 is
+    // sheet style 2, file style 1 is sheet style 0.
+    Reader reader;
+    TRVFReadPass outer;
+    outer.TextStyleMap = std::make_unique<TRVIntegerList>(TRVIntegerList{2, 0});
+    outer.Depth = 1;
+    reader.data.Settings().RVFReadPass = &outer;
+    const std::string body = "-8 1 3\r\n0 1 0 0 0 0\r\nnote\r\n1 1 -1 0 0 0\r\n more\r\n";
+    TRVMemoryStream stream(kVersion + "-203 8 0 0 2 0\r\n1\r\n0\r\n0\r\np\r\n0\r\n1\r\nn\r\n" +
+                           Binary(body) + "0 1 -1 0 0 0\r\nmain\r\n");
+    TRVFInsertParams params;
+    EXPECT_TRUE(InsertRvf(reader.data, stream, params));
+    reader.data.Settings().RVFReadPass = nullptr;
+    ASSERT_EQ(reader.Kinds(), "-203 2");
+    auto& note = reader.Item<TCustomRVNoteItemInfo>(0);
+    EXPECT_EQ(note.CaptionStyleNo, 0);
+    ASSERT_EQ(note.NoteDocument->CountItems(), 2);
+    EXPECT_EQ(note.NoteDocument->ItemAt(0)->StyleNo, 2);
+    EXPECT_EQ(note.NoteDocument->ItemAt(1)->StyleNo, 0);
 }
 
 TEST(RvfItemsRecords, NoteFailures)
