@@ -1,6 +1,8 @@
 // wenlocke-cli dump on a snapshot that holds every kind of item record: it loads whole and each
 // item shows its own fields.
 #include "tests/platform/picture_fixtures.h"
+#include "vellum/rvf/rvf_style_records.h"
+#include "vellum/style/list_info.h"
 
 #include <gtest/gtest.h>
 
@@ -60,11 +62,21 @@ std::string SmallBmp()
     return MakeBmpFile(spec);
 }
 
+// A list style table of one list whose level numbers "1.", "2.", ...
+std::string ListStyleRecord()
+{
+    vellum::TRVListInfos lists(nullptr);
+    vellum::TRVListLevel& level = lists.Add().Levels.Add();
+    level.ListType = vellum::rvlstDecimal;
+    level.FormatString = "%0:s.";
+    return "-9 2 0 0 0 0 4\r\nRVStyle1\r\n" + Hex(vellum::WriteRvfStyleTableBody(lists)) + "\r\n";
+}
+
 std::string EveryKind()
 {
     const std::string bmp = SmallBmp();
     const std::string note = "-8 1 3\r\n-205 5 0 0 0 0\r\n0\r\n0\r\n0\r\nno-protect\r\nref\r\n0 1 -1 0 0 0\r\n note\r\n";
-    return "-8 1 3\r\n"
+    return "-8 1 3\r\n" + ListStyleRecord() +
            "0 1 0 0 0 0\r\ntext\r\n"
            "-1 0 0 0 0 0 255 2 3\r\n"
            "-3 4 0 0 0 0\r\npic\r\nTBitmap\r\nhint=tip\r\n" + Hex(bmp) + "\r\n"
@@ -74,6 +86,7 @@ std::string EveryKind()
            "-5 3 -1 0 0 0\r\nbutton\r\nTButton\r\n5450463007\r\n"
            "-12 0 -1 0 0 0 1\r\n"
            "-11 0 0 0 0 0 0 0 1 0\r\n0 1 -1 0 0 0\r\nlisted\r\n"
+           "-11 0 0 0 0 0 0 0 1 0\r\n0 1 -1 0 0 0\r\nlisted too\r\n"
            "-200 6 0 0 0 0\r\nSee\r\n1\r\n20\r\n1\r\nprotect\r\nlabel\r\n"
            "-202 10 -1 0 0 0\r\nFig\r\n4\r\n1\r\n3\r\n0\r\n0\r\n0\r\nno-protect\r\nseq\r\n(%s)\r\n"
            "-203 8 -1 0 0 0\r\n0\r\n0\r\n0\r\nprotect\r\n0\r\n1\r\nfoot\r\n" + Hex(note) + "\r\n"
@@ -88,16 +101,15 @@ TEST(CliDumpItems, EveryItemKindShowsItsFields)
     const std::string out = RunDump(path);
     fs::remove(path);
     // Bullets and hotspots have no image list and the control no class: the three are dropped,
-    // the control with its warning (bit 1), and reading goes on to the end. The marker's list
-    // does not exist in the view's style sheet (bit 2).
-    EXPECT_EQ(out.rfind("{\"ok\": true, \"warnings\": 6, ", 0), 0u) << out;
+    // the control with its warning (bit 1), and reading goes on to the end.
+    EXPECT_EQ(out.rfind("{\"ok\": true, \"warnings\": 2, ", 0), 0u) << out;
     const std::string expected[] = {
         "\"kind\": -1, \"para\": 0, \"flags\": 0, \"text\": \"\", \"tag\": 0, \"line\": {\"color\": 255, \"kind\": 2, \"thickness\": 3}}",
         "\"kind\": -3, \"para\": 0, \"flags\": 0, \"text\": \"pic\", \"tag\": 0, \"picture\": {\"format\": \"bitmap\", \"width\": 2, \"height\": 3, \"bytes\": 78}, \"size\": [0, 0], \"hint\": \"tip\"}",
         "\"kind\": -10, \"para\": 0, \"flags\": 1, \"text\": \"hot\", \"tag\": 0, \"picture\": {\"format\": \"bitmap\", \"width\": 2, \"height\": 3, \"bytes\": 78}",
         "\"kind\": -12, \"para\": 0, \"flags\": 1, \"text\": \"\", \"tag\": 0, \"tabTextStyle\": 1}",
-        // The snapshot view has no list styles, so the marker refers to none and shows nothing.
-        "\"kind\": -11, \"para\": 0, \"flags\": 0, \"text\": \"\", \"tag\": 0, \"marker\": {\"listNo\": -1, \"level\": 0, \"startFrom\": 1, \"reset\": false, \"counter\": 0, \"text\": \"\"}}",
+        "\"kind\": -11, \"para\": 0, \"flags\": 0, \"text\": \"\", \"tag\": 0, \"marker\": {\"listNo\": 0, \"level\": 0, \"startFrom\": 1, \"reset\": false, \"counter\": 1, \"text\": \"1.\"}}",
+        "\"marker\": {\"listNo\": 0, \"level\": 0, \"startFrom\": 1, \"reset\": false, \"counter\": 2, \"text\": \"2.\"}}",
         "\"label\": {\"caption\": \"See\", \"captionStyle\": 1, \"minWidth\": 20, \"align\": 1, \"locked\": true}",
         "\"label\": {\"caption\": \"(III)\", \"captionStyle\": 0, \"minWidth\": 0, \"align\": 0, \"locked\": false, \"counterName\": \"Fig\", \"numberFormat\": 4, \"restart\": true, \"restartValue\": 3, \"captionFormat\": \"(%s)\", \"value\": 3}",
         "\"counterName\": \"@footnote@\", \"numberFormat\": 0, \"restart\": false, \"restartValue\": 1, \"captionFormat\": \"\", \"value\": 1}, \"noteItems\": [{\"kind\": -205, \"para\": 0, \"flags\": 0, \"text\": \"ref\", \"tag\": 0, \"label\": {\"caption\": \"1\"",
