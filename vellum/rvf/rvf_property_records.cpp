@@ -1,6 +1,7 @@
 #include "vellum/rvf/rvf_property_records.h"
 
 #include "platform/picture.h"
+#include "vellum/document/marker_item_info.h"
 #include "vellum/rvf/rv_doc_parameters.h"
 #include "vellum/rvf/rvf_layout_records.h"
 #include "vellum/rvf/rvf_style_records.h"
@@ -11,6 +12,7 @@ namespace vellum {
 namespace {
 
 constexpr int32_t kBodyLine = 1;
+constexpr uint8_t kWarnUnknownStyle = 1 << 2;
 
 void CopyLayout(const TRVLayoutBody& body, TRVLayoutInfo& layout)
 {
@@ -82,7 +84,44 @@ bool RvfPropertyRecords::ApplyStyleTable(const RvfHeader& header, std::string_vi
     context.TextMap = &FPass.TextStyleMap;
     context.ParaMap = &FPass.ParaStyleMap;
     context.ListMap = &FPass.ListStyleMap;
-    return ApplyRvfStyleTable(header.SubKind, RvfBodyBytes(line, header.DataMode), context);
+    if (!ApplyRvfStyleTable(header.SubKind, RvfBodyBytes(line, header.DataMode), context))
+        return false;
+    if (Replacing() && context.Style)
+        FixNumbersAfterReplace(header.SubKind);
+    return true;
+}
+
+// A table that replaces the styles after items were read may leave their numbers outside it.
+// Those items take style 0 (list markers: list 0, or none without lists), as a number out of
+// range would when read, and the warning says so.
+void RvfPropertyRecords::FixNumbersAfterReplace(int32_t subKind)
+{
+    const TRVStyle& style = *FData.GetRVStyle();
+    bool fixed = false;
+    for (int32_t i = 0; i < FData.CountItems(); ++i)
+        fixed |= FixItemNumbers(*FData.ItemAt(i), subKind, style);
+    if (fixed)
+        FData.Settings().ReadWarnings |= kWarnUnknownStyle;
+}
+
+bool RvfPropertyRecords::FixItemNumbers(TCustomRVItemInfo& item, int32_t subKind, const TRVStyle& style)
+{
+    if (subKind == kRvfTextStyleTable && item.StyleNo >= 0 && item.StyleNo != rvsDefStyle &&
+        !style.TextStyles().IsValidIndex(item.StyleNo)) {
+        item.StyleNo = 0;
+        return true;
+    }
+    if (subKind == kRvfParaStyleTable && item.ParaNo >= 0 && !style.ParaStyles().IsValidIndex(item.ParaNo)) {
+        item.ParaNo = 0;
+        return true;
+    }
+    auto* marker = dynamic_cast<TRVMarkerItemInfo*>(&item);
+    if (subKind == kRvfListStyleTable && marker && marker->ListNo >= 0 &&
+        !style.ListStyles().IsValidIndex(marker->ListNo)) {
+        marker->ListNo = style.ListStyles().Count() > 0 ? 0 : -1;
+        return true;
+    }
+    return false;
 }
 
 void RvfPropertyRecords::ApplyLayout(const RvfHeader& header, std::string_view line)

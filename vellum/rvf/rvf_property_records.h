@@ -27,6 +27,8 @@ private:
     bool HasOption(TRVFOption option) const;
     bool Replacing() const { return FParams.ReplaceStyles; }
     bool ApplyStyleTable(const RvfHeader& header, std::string_view line);
+    void FixNumbersAfterReplace(int32_t subKind);
+    bool FixItemNumbers(TCustomRVItemInfo& item, int32_t subKind, const TRVStyle& style);
     void ApplyLayout(const RvfHeader& header, std::string_view line);
     bool ApplyDocParameter(std::string_view line);
 

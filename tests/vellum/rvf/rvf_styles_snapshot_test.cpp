@@ -182,6 +182,19 @@ TEST(RvfStylesSnapshot, BadBodiesFailThePassAndKeepWhatWasRead)
     EXPECT_TRUE(ignoring.Load("-8 1 3\r\n-9 2 0 0 0 0 3\r\n\r\n" + Hex(std::string(8, '\0')) + "\r\n"));
 }
 
+TEST(RvfStylesSnapshot, TableAfterItemsBringsTheirNumbersIntoRange)
+{
+    View view;
+    ASSERT_TRUE(view.Load("-8 1 3\r\n5 1 1 0 0 0\r\nx\r\n4 1 0 0 0 0\r\ny\r\n-9 2 0 0 0 0 1\r\nRVStyle1\r\n" +
+                          Hex(ThreeTextStyles()) + "\r\n-9 2 0 0 0 0 2\r\nRVStyle1\r\n" + Hex(OneParaStyle()) +
+                          "\r\n"));
+    ASSERT_EQ(view.doc.Data.CountItems(), 2);
+    EXPECT_EQ(view.doc.Data.ItemAt(0)->StyleNo, 0);
+    EXPECT_EQ(view.doc.Data.ItemAt(0)->ParaNo, 0);
+    EXPECT_EQ(view.doc.Data.ItemAt(1)->StyleNo, 0);
+    EXPECT_EQ(view.doc.Data.Settings().ReadWarnings, 1 << 2);
+}
+
 TEST(RvfStylesSnapshot, UnknownStylePropertiesWarnOnly)
 {
     std::string body = "\x0E\x01"s + "\x07" + "Shadows" + "\x09" + "\x09" + "StyleName" + "\x06\x01" + "S" +
