@@ -98,4 +98,18 @@ int FontHeightRequest(const FontSpec& font, int ppiY)
     return -MulDiv(font.pointSize, ppiY, 72);
 }
 
+Size Canvas::TextExtent(std::string_view bytes)
+{
+    Size size;
+    FitText(bytes, 0, {}, &size);
+    return size;
+}
+
+Size Canvas::TextExtentW(std::u16string_view text)
+{
+    Size size;
+    FitTextW(text, 0, {}, &size);
+    return size;
+}
+
 } // namespace platform

@@ -148,9 +148,9 @@ public:
     virtual void SetReadingOrder(ReadingOrder order) = 0;
     virtual ReadingOrder GetReadingOrder() const = 0;
 
-    // --- Measuring. Height is the font's height.
-    virtual Size TextExtent(std::string_view bytes) = 0;
-    virtual Size TextExtentW(std::u16string_view text) = 0;
+    // --- Measuring. Height is the font's height. By default the whole-text size from FitText.
+    virtual Size TextExtent(std::string_view bytes);
+    virtual Size TextExtentW(std::u16string_view text);
 
     // How many code units of the text fit within MAXEXTENT pixels (whole characters only;
     // a character fits when its right edge is <= MAXEXTENT). When POSITIONS is not empty it must

@@ -194,20 +194,6 @@ bool QtCanvas::GetOutlineMetrics(OutlineMetrics& metrics)
     return true;
 }
 
-Size QtCanvas::TextExtent(std::string_view bytes)
-{
-    Size size;
-    FitText(bytes, 0, {}, &size);
-    return size;
-}
-
-Size QtCanvas::TextExtentW(std::u16string_view text)
-{
-    Size size;
-    FitTextW(text, 0, {}, &size);
-    return size;
-}
-
 int QtCanvas::FitText(std::string_view bytes, int maxExtent, std::span<int> positions,
                       Size* extent)
 {

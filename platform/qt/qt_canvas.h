@@ -34,8 +34,6 @@ public:
     void SetReadingOrder(ReadingOrder order) override { m_order = order; }
     ReadingOrder GetReadingOrder() const override { return m_order; }
 
-    Size TextExtent(std::string_view bytes) override;
-    Size TextExtentW(std::u16string_view text) override;
     int FitText(std::string_view bytes, int maxExtent, std::span<int> positions,
                 Size* extent = nullptr) override;
     int FitTextW(std::u16string_view text, int maxExtent, std::span<int> positions,

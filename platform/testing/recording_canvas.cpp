@@ -138,20 +138,6 @@ bool RecordingCanvas::GetOutlineMetrics(OutlineMetrics& metrics)
     return true;
 }
 
-Size RecordingCanvas::TextExtent(std::string_view bytes)
-{
-    Size size;
-    FitText(bytes, 0, {}, &size);
-    return size;
-}
-
-Size RecordingCanvas::TextExtentW(std::u16string_view text)
-{
-    Size size;
-    FitTextW(text, 0, {}, &size);
-    return size;
-}
-
 int RecordingCanvas::FitText(std::string_view bytes, int maxExtent, std::span<int> positions,
                              Size* extent)
 {

@@ -6,6 +6,7 @@
 #include "app/placeholder_view.h"
 #include "app/startup.h"
 #include "platform/codepage.h"
+#include "window_test_util.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -32,24 +33,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void EnsureApplication()
-{
-    static int argc = 1;
-    static char name[] = "test_app";
-    static char* argv[] = {name, nullptr};
-    if (QApplication::instance())
-        return;
-    new QApplication(argc, argv);
-    PrepareApplication();
-}
-
-class RecordingSink : public MessageSink {
-public:
-    void ShowMessage(const QString& text) override { messages.push_back(text); }
-    void ShowError(const QString& text) override { errors.push_back(text); }
-    std::vector<QString> messages;
-    std::vector<QString> errors;
-};
+using testing::EnsureApplication;
+using testing::RecordingSink;
 
 std::string Gbk(const char* utf8)
 {

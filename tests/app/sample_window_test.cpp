@@ -3,6 +3,7 @@
 
 #include "app/placeholder_view.h"
 #include "app/startup.h"
+#include "window_test_util.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -22,13 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class RecordingSink : public MessageSink {
-public:
-    void ShowMessage(const QString& text) override { messages.push_back(text); }
-    void ShowError(const QString& text) override { errors.push_back(text); }
-    std::vector<QString> messages;
-    std::vector<QString> errors;
-};
+using testing::RecordingSink;
 
 QString U(const char* utf8)
 {
@@ -39,13 +34,7 @@ class SampleWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        static int argc = 1;
-        static char name[] = "test_app";
-        static char* argv[] = {name, nullptr};
-        if (!QApplication::instance()) {
-            new QApplication(argc, argv);
-            PrepareApplication();
-        }
+        testing::EnsureApplication();
         const fs::path sample = fs::path(WENLOCKE_BIN_DIR) / "sample";
         ASSERT_TRUE(fs::exists(sample / "groups.txt")) << "build the sample_data target first";
         m_dir = fs::temp_directory_path() / ("wenlocke_sample_" + std::to_string(::getpid()));

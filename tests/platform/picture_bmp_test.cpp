@@ -22,16 +22,6 @@ struct BitmapCase {
     std::vector<uint32_t> pixels; // top-down
 };
 
-DibSpec Layout(int32_t width, int32_t height, uint16_t bitCount, std::string bits)
-{
-    DibSpec layout;
-    layout.width = width;
-    layout.height = height;
-    layout.bitCount = bitCount;
-    layout.bits = std::move(bits);
-    return layout;
-}
-
 DibSpec WithPalette(DibSpec layout, uint32_t colours)
 {
     layout.palette.assign(kPalette.begin(), kPalette.begin() + colours);

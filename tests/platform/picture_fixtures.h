@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace picture_fixtures {
@@ -70,6 +71,17 @@ struct DibSpec {
     std::optional<std::array<uint32_t, 4>> masks; // written after or inside the header
     std::string bits;
 };
+
+// A layout with the fields every case sets; the rest keep their defaults.
+inline DibSpec Layout(int32_t width, int32_t height, uint16_t bitCount, std::string bits)
+{
+    DibSpec layout;
+    layout.width = width;
+    layout.height = height;
+    layout.bitCount = bitCount;
+    layout.bits = std::move(bits);
+    return layout;
+}
 
 inline std::string MakeDib(const DibSpec& layout)
 {

@@ -12,16 +12,6 @@ using platform::PictureFormat;
 
 constexpr uint32_t A = 0xFF112233, B = 0xFFA0B0C0, C = 0xFF0000FF;
 
-DibSpec Layout(int32_t width, int32_t height, uint16_t bitCount, std::string bits)
-{
-    DibSpec layout;
-    layout.width = width;
-    layout.height = height;
-    layout.bitCount = bitCount;
-    layout.bits = std::move(bits);
-    return layout;
-}
-
 // 2 x 2, 8 bit: bottom row A B, top row B A; no pixel masked.
 IconImage SmallPaletteImage()
 {

@@ -67,9 +67,7 @@ TRVFootnoteItemInfo::TRVFootnoteItemInfo(TCustomRVData* RVData, int32_t TextStyl
                                          int32_t StartFrom, bool Reset)
     : TRVFootnoteItemInfo(RVData)
 {
-    CaptionStyleNo = TextStyleNo;
-    RestartValue = StartFrom;
-    RestartNumbering = Reset;
+    SetNumbering(TextStyleNo, StartFrom, Reset);
 }
 
 std::unique_ptr<TCustomRVItemInfo> TRVFootnoteItemInfo::NewSameClass(TCustomRVData* RVData) const
@@ -87,9 +85,7 @@ TRVEndnoteItemInfo::TRVEndnoteItemInfo(TCustomRVData* RVData, int32_t TextStyleN
                                        int32_t StartFrom, bool Reset)
     : TRVEndnoteItemInfo(RVData)
 {
-    CaptionStyleNo = TextStyleNo;
-    RestartValue = StartFrom;
-    RestartNumbering = Reset;
+    SetNumbering(TextStyleNo, StartFrom, Reset);
     NumberFormat = rvseqLowerRoman;
 }
 

@@ -17,9 +17,14 @@ TRVSeqItemInfo::TRVSeqItemInfo(TCustomRVData* RVData, const std::string& Counter
 {
     this->CounterName = CounterName.empty() ? kDefaultSeqName : CounterName;
     this->NumberFormat = NumberFormat;
+    SetNumbering(TextStyleNo, RestartValue, RestartNumbering);
+}
+
+void TRVSeqItemInfo::SetNumbering(int32_t TextStyleNo, int32_t StartFrom, bool Reset)
+{
     CaptionStyleNo = TextStyleNo;
-    this->RestartNumbering = RestartNumbering;
-    this->RestartValue = RestartValue;
+    RestartValue = StartFrom;
+    RestartNumbering = Reset;
 }
 
 std::string TRVSeqItemInfo::BuildCaption() const

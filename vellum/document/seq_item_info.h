@@ -33,6 +33,10 @@ public:
 
     void AssignFrom(const TCustomRVItemInfo& Source) override;
     std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* RVData) const override;
+
+protected:
+    // The caption style and restart settings that an item made in code is given.
+    void SetNumbering(int32_t TextStyleNo, int32_t StartFrom, bool Reset);
 };
 
 // Numbers the sequence of the item at StartIndex of List from there on: every later item of the

@@ -41,6 +41,13 @@ int32_t TCustomRVInfo::MapReference(int32_t value, const TRVIntegerList& mapping
     return mapping[static_cast<size_t>(value)];
 }
 
+bool TCustomRVInfo::MappedReferenceAgrees(int32_t reference, int32_t theirs, const TRVIntegerList& mapping)
+{
+    if (reference < 0 || static_cast<size_t>(reference) >= mapping.size())
+        return true;
+    return mapping[static_cast<size_t>(reference)] == theirs;
+}
+
 void TCustomRVInfo::RemapReferences(const TRVIntegerList& mapping, const TRVIntegerList* textMapping)
 {
     BaseStyleNo = MapReference(BaseStyleNo, mapping);

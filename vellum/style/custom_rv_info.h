@@ -51,6 +51,10 @@ protected:
     static std::span<const TRVPropertyInfo> BaseProperties();
     // MAPPING[value] for a non-negative reference; a list-index error when it is out of range.
     static int32_t MapReference(int32_t value, const TRVIntegerList& mapping);
+    // Whether an incoming style's follow-on REFERENCE agrees with an existing style's THEIRS
+    // while merging: an unset one, or one naming an incoming style not mapped yet, cannot
+    // disagree; a mapped one must land on THEIRS.
+    static bool MappedReferenceAgrees(int32_t reference, int32_t theirs, const TRVIntegerList& mapping);
 
 private:
     friend class TCustomRVInfos;

@@ -371,11 +371,7 @@ bool TFontInfo::EqualMapped(const TCustomRVInfo& other, const TRVIntegerList& ma
     if (!EqualTo(other, true))
         return false;
     const auto* o = dynamic_cast<const TFontInfo*>(&other);
-    // A follow-on style that is unset, or that is an incoming style not mapped yet, cannot
-    // disagree; a mapped one must land on the existing style's follow-on style.
-    if (!o || NextStyleNo < 0 || static_cast<size_t>(NextStyleNo) >= mapping.size())
-        return true;
-    return mapping[static_cast<size_t>(NextStyleNo)] == o->NextStyleNo;
+    return !o || MappedReferenceAgrees(NextStyleNo, o->NextStyleNo, mapping);
 }
 
 void TFontInfo::RemapReferences(const TRVIntegerList& mapping, const TRVIntegerList* textMapping)

@@ -382,10 +382,7 @@ bool TParaInfo::EqualMapped(const TCustomRVInfo& other, const TRVIntegerList& ma
     if (!EqualTo(other, true))
         return false;
     const auto* o = dynamic_cast<const TParaInfo*>(&other);
-    // As for text styles: only a follow-on style that is already mapped can disagree.
-    if (!o || NextParaNo < 0 || static_cast<size_t>(NextParaNo) >= mapping.size())
-        return true;
-    return mapping[static_cast<size_t>(NextParaNo)] == o->NextParaNo;
+    return !o || MappedReferenceAgrees(NextParaNo, o->NextParaNo, mapping);
 }
 
 void TParaInfo::RemapReferences(const TRVIntegerList& mapping, const TRVIntegerList* textMapping)

@@ -133,14 +133,7 @@ TEST_P(CheckpointChain, MatchesItemsAndCount)
     EXPECT_EQ(doc.LastCheckpoint, previous);
 }
 
-INSTANTIATE_TEST_SUITE_P(Document, CheckpointChain, ::testing::ValuesIn(kCases),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
-                             for (char& c : name)
-                                 if (!isalnum(static_cast<unsigned char>(c)))
-                                     c = '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Document, CheckpointChain, ::testing::ValuesIn(kCases), CaseName());
 
 TEST(CheckpointQueries, NumbersLookupsAndRenumbering)
 {

@@ -2,6 +2,7 @@
 // document's items, flags and paragraph numbers.
 #pragma once
 
+#include <cctype>
 #include <memory>
 #include <string>
 
@@ -75,5 +76,18 @@ inline std::string DescribeCheckpoints(const TCustomRVData& doc)
         out += "|" + doc.EndCheckpoint->Name;
     return out;
 }
+
+// Names parameterised cases after their `name` field, with every non-alphanumeric byte made '_'.
+struct CaseName {
+    template <typename Info>
+    std::string operator()(const Info& info) const
+    {
+        std::string name = info.param.name;
+        for (char& c : name)
+            if (!isalnum(static_cast<unsigned char>(c)))
+                c = '_';
+        return name;
+    }
+};
 
 } // namespace vellum::testing

@@ -63,14 +63,7 @@ TEST_P(ParagraphFlags, BuildsExpectedRuns)
     EXPECT_EQ(Describe(doc), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Document, ParagraphFlags, ::testing::ValuesIn(kCases),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
-                             for (char& c : name)
-                                 if (!isalnum(static_cast<unsigned char>(c)))
-                                     c = '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Document, ParagraphFlags, ::testing::ValuesIn(kCases), CaseName());
 
 struct SetterCase {
     char kind;

@@ -131,14 +131,7 @@ TEST_P(AppendTextLines, SplitsIntoItems)
     EXPECT_TRUE(doc.NewParagraphsAllowed);
 }
 
-INSTANTIATE_TEST_SUITE_P(Document, AppendTextLines, ::testing::ValuesIn(kLines),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
-                             for (char& c : name)
-                                 if (!isalnum(static_cast<unsigned char>(c)))
-                                     c = '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Document, AppendTextLines, ::testing::ValuesIn(kLines), CaseName());
 
 TEST_F(StyledDocument, AppendTextLinesTagsAndStyles)
 {
