@@ -178,6 +178,7 @@ TEST_F(MainWindowTest, WithoutArgumentEverythingStaysEmpty)
     EXPECT_EQ(form.Edit2->text(), "50");
     EXPECT_TRUE(form.Label3->text().isEmpty());
     EXPECT_TRUE(form.DataDir.empty());
+    EXPECT_TRUE(View().LoadedPath().empty());
     EXPECT_TRUE(m_sink.errors.empty());
     EXPECT_EQ(form.windowTitle(), "Wenlocke");
 }
@@ -217,8 +218,11 @@ TEST_F(MainWindowTest, ClickingGroupNotebookAndSnapshot)
     form.ListBox3->setCurrentRow(2);
     EXPECT_EQ(form.Label3->text(), QString::fromUtf8("现在打开的文档是：") + kRow2);
     EXPECT_EQ(View().LoadedPath(), NotebookDir() + "/20120101000000.txt");
-    form.ListBox3->setCurrentRow(0);
-    EXPECT_EQ(View().LoadedPath(), NotebookDir() + "/20111231235959.txt");
+    // Both rows of the .txt/.bak pair open the .txt file.
+    for (int row : {1, 0}) {
+        form.ListBox3->setCurrentRow(row);
+        EXPECT_EQ(View().LoadedPath(), NotebookDir() + "/20111231235959.txt") << row;
+    }
     EXPECT_TRUE(m_sink.errors.empty());
     EXPECT_TRUE(m_sink.messages.empty());
 }
