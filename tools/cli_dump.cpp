@@ -145,9 +145,11 @@ std::string DumpJson(const SnapshotDocument& doc, bool ok)
     return "{\"ok\": " + Bool(ok) + ", \"warnings\": " + std::to_string(data.Settings().ReadWarnings) +
            ", \"textStyles\": " + JsonList(doc.Style.TextStyles(), TextStyleJson) +
            ", \"paraStyles\": " + JsonList(doc.Style.ParaStyles(), ParaStyleJson) +
-           ", \"listStyles\": " + JsonList(doc.Style.ListStyles(), ListStyleJson) + ", \"items\": " + DocumentItemsJson(data) +
+           ", \"listStyles\": " + std::to_string(doc.Style.ListStyles().Count()) +
+           ", \"items\": " + DocumentItemsJson(data) +
            ", \"endCheckpoint\": " + CheckpointJson(data.EndCheckpoint.get()) + ", \"properties\": [" +
-           properties + "], \"pageParameters\": " + PageParametersJson(doc.Parameters) + "}\n";
+           properties + "], \"listStyleTable\": " + JsonList(doc.Style.ListStyles(), ListStyleJson) +
+           ", \"pageParameters\": " + PageParametersJson(doc.Parameters) + "}\n";
 }
 
 int RunDump(const std::vector<std::string>& args)

@@ -59,7 +59,7 @@ const std::string kStyles =
     "{\"name\": \"Jump 2\", \"FontName\": \"Arial\", \"Size\": 10, \"Unicode\": false, \"Jump\": true, "
     "\"Color\": 32768, \"Style\": [\"fsUnderline\"]}], "
     "\"paraStyles\": [{\"name\": \"Paragraph Style\", \"Alignment\": \"rvaLeft\"}, "
-    "{\"name\": \"Centered\", \"Alignment\": \"rvaCenter\"}], \"listStyles\": [], ";
+    "{\"name\": \"Centered\", \"Alignment\": \"rvaCenter\"}], \"listStyles\": 0, ";
 
 TEST(CliDump, PrintsStylesItemsCheckpointsAndProperties)
 {
@@ -79,7 +79,7 @@ TEST(CliDump, PrintsStylesItemsCheckpointsAndProperties)
                   "{\"kind\": -1, \"para\": 0, \"flags\": 0, \"text\": \"\", \"tag\": 0, "
                   "\"line\": {\"color\": 536870911, \"kind\": 0, \"thickness\": 1}}], "
                   "\"endCheckpoint\": {\"name\": \"end\", \"tag\": 0, \"raiseEvent\": false, \"pinned\": false}, "
-                  "\"properties\": [\"\xE5\xBC\xA0=1\"], \"pageParameters\": []}\n");
+                  "\"properties\": [\"\xE5\xBC\xA0=1\"], \"listStyleTable\": [], \"pageParameters\": []}\n");
 }
 
 TEST(CliDump, FailureStillPrintsWhatWasRead)
@@ -129,7 +129,10 @@ TEST(CliDump, SnapshotWithItsOwnStyleTables)
                            "\"Size\": 12, \"Unicode\": false, \"Jump\": false, \"Color\": 255, \"Style\": []}], "),
               std::string::npos)
         << run.out;
-    EXPECT_NE(run.out.find("\"listStyles\": [{\"name\": \"Bullets\", \"levels\": 1}]"), std::string::npos) << run.out;
+    // The count keeps its place in the output; the table itself follows the property strings.
+    EXPECT_NE(run.out.find("\"listStyles\": 1, "), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"listStyleTable\": [{\"name\": \"Bullets\", \"levels\": 1}]"), std::string::npos)
+        << run.out;
     EXPECT_NE(run.out.find("\"pageParameters\": [\"ZoomPercent=80\"]}"), std::string::npos) << run.out;
 }
 
