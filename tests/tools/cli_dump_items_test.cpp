@@ -55,11 +55,11 @@ std::string Binary(const std::string& bytes)
 std::string SmallBmp()
 {
     using namespace picture_fixtures;
-    DibSpec spec;
-    spec.width = 2;
-    spec.height = 3;
-    spec.bits = Rows({Bytes({1, 2, 3, 4, 5, 6}), Bytes({1, 2, 3, 4, 5, 6}), Bytes({1, 2, 3, 4, 5, 6})});
-    return MakeBmpFile(spec);
+    DibSpec layout;
+    layout.width = 2;
+    layout.height = 3;
+    layout.bits = Rows({Bytes({1, 2, 3, 4, 5, 6}), Bytes({1, 2, 3, 4, 5, 6}), Bytes({1, 2, 3, 4, 5, 6})});
+    return MakeBmpFile(layout);
 }
 
 // A list style table of one list whose level numbers "1.", "2.", ...

@@ -1,4 +1,4 @@
-// Helpers shared by the document tests: compact item specs and a one-line description of a
+// Helpers shared by the document tests: compact item descriptions and a one-line description of a
 // document's items, flags and paragraph numbers.
 #pragma once
 

@@ -23,15 +23,15 @@ struct Level {
 void AddList(TRVStyle& style, const std::vector<Level>& levels)
 {
     TRVListInfo& list = style.ListStyles().Add();
-    for (const Level& spec : levels) {
+    for (const Level& wanted : levels) {
         TRVListLevel& level = list.Levels.Add();
-        level.ListType = spec.type;
-        level.FormatString = spec.format;
-        level.StartFrom = spec.startFrom;
+        level.ListType = wanted.type;
+        level.FormatString = wanted.format;
+        level.StartFrom = wanted.startFrom;
         level.Options = {rvloContinuous};
-        if (spec.levelReset)
+        if (wanted.levelReset)
             level.Options.Include(rvloLevelReset);
-        if (spec.legal)
+        if (wanted.legal)
             level.Options.Include(rvloLegalStyleNumbering);
     }
 }

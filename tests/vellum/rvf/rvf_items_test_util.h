@@ -58,11 +58,11 @@ inline std::string ToHex(std::string_view bytes)
 inline std::string SmallBmp()
 {
     using namespace picture_fixtures;
-    DibSpec spec;
-    spec.width = 2;
-    spec.height = 3;
-    spec.bits = Rows({Bytes({1, 2, 3, 4, 5, 6}), Bytes({1, 2, 3, 4, 5, 6}), Bytes({1, 2, 3, 4, 5, 6})});
-    return MakeBmpFile(spec);
+    DibSpec layout;
+    layout.width = 2;
+    layout.height = 3;
+    layout.bits = Rows({Bytes({1, 2, 3, 4, 5, 6}), Bytes({1, 2, 3, 4, 5, 6}), Bytes({1, 2, 3, 4, 5, 6})});
+    return MakeBmpFile(layout);
 }
 
 // A seed picture of the picture decoder's fuzz corpus, without the byte that picks the format.
