@@ -186,9 +186,17 @@ TEST(ItemKinds, Defaults)
     auto endnote = CreateItemByStyleNo(nullptr, rvsEndnote);
     EXPECT_EQ(ItemAs<TRVSeqItemInfo>(endnote.get()).CounterName, "@endnote@");
     EXPECT_EQ(ItemAs<TRVSeqItemInfo>(endnote.get()).NumberFormat, rvseqDecimal);
-    TRVEndnoteItemInfo coded(nullptr, 0, 1, false);
+    // Numbered items made in code keep the caption style and restart settings they are given.
+    TRVSeqItemInfo unnamed(nullptr, "", rvseqDecimal, 3, true, 5);
+    TRVFootnoteItemInfo codedFootnote(nullptr, 3, 5, true);
+    TRVEndnoteItemInfo coded(nullptr, 3, 5, true);
+    for (const TRVSeqItemInfo* made : std::initializer_list<const TRVSeqItemInfo*>{&unnamed, &codedFootnote, &coded}) {
+        EXPECT_EQ(made->CaptionStyleNo, 3) << made->StyleNo;
+        EXPECT_EQ(made->RestartValue, 5) << made->StyleNo;
+        EXPECT_TRUE(made->RestartNumbering) << made->StyleNo;
+    }
+    EXPECT_EQ(codedFootnote.NumberFormat, rvseqDecimal);
     EXPECT_EQ(coded.NumberFormat, rvseqLowerRoman);
-    TRVSeqItemInfo unnamed(nullptr, "", rvseqDecimal, 0, false, 1);
     EXPECT_EQ(unnamed.CounterName, kDefaultSeqName);
     auto text = CreateItemByStyleNo(nullptr, 3);
     EXPECT_EQ(text->FirstDrawItemNo, -1);

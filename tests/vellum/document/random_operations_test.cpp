@@ -53,8 +53,9 @@ void CheckInvariants(const TCustomRVData& doc)
     for (int32_t i = 0; i < doc.Sequences.Count(); ++i)
         ASSERT_EQ(doc.Sequences[i], sequences[static_cast<size_t>(i)]);
     // Paragraphs.
-    if (doc.CountItems() > 0)
+    if (doc.CountItems() > 0) {
         ASSERT_FALSE(doc.ItemAt(0)->ContinuesParagraph());
+    }
 }
 
 class RandomOperations {
