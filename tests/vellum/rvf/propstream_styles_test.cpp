@@ -106,10 +106,11 @@ void ExpectNothingAtDefault(const TRVPersistent& obj, const std::string& path)
     for (const TRVPropertyInfo& p : obj.Properties()) {
         if (!p.Stored(obj))
             continue;
-        if (p.Kind == TRVPropertyKind::Object && p.GetObject(obj))
+        if (p.Kind == TRVPropertyKind::Object && p.GetObject(obj)) {
             ExpectNothingAtDefault(*p.GetObject(obj), path + std::string(p.Name) + ".");
-        else if (p.Kind != TRVPropertyKind::Collection && p.Kind != TRVPropertyKind::Picture)
+        } else if (p.Kind != TRVPropertyKind::Collection && p.Kind != TRVPropertyKind::Picture) {
             EXPECT_FALSE(p.IsDefault(obj)) << path << p.Name;
+        }
     }
 }
 

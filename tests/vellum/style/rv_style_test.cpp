@@ -104,8 +104,9 @@ TEST(RVStyle, InvalidPicture)
     EXPECT_EQ(builtIn.Bytes().substr(0, 2), "BM");
     ASSERT_EQ(builtIn.Pixels().size(), 32u * 32u);
     auto decoded = platform::DecodePicture(platform::PictureFormat::Bitmap, builtIn.Bytes());
-    if (decoded) // the stored bytes are a bitmap of the same pixels
-        EXPECT_EQ(decoded->Pixels(), builtIn.Pixels());
+    // The stored bytes are a bitmap of the same pixels, so writers can store it again.
+    ASSERT_NE(decoded, nullptr);
+    EXPECT_EQ(decoded->Pixels(), builtIn.Pixels());
     platform::Picture own(platform::PictureFormat::Bitmap, 1, 1, {0xFF00FF00}, "x");
     sheet.SetInvalidPicture(&own);
     EXPECT_EQ(sheet.InvalidPicture().Width(), 1);
