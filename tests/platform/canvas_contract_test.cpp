@@ -33,11 +33,11 @@ struct QtMaker {
 
 FontSpec Font(std::u16string face, int height, int charset = 1)
 {
-    FontSpec spec;
-    spec.face = std::move(face);
-    spec.height = height;
-    spec.charset = charset;
-    return spec;
+    FontSpec request;
+    request.face = std::move(face);
+    request.height = height;
+    request.charset = charset;
+    return request;
 }
 
 // A run and the code units of each of its characters, in order.
@@ -204,10 +204,10 @@ TYPED_TEST(CanvasContract, FontMetricsAreSaneAndGrowWithSize)
         for (FontStyles style : {FontStyles(0), FontStyles(fsBold | fsItalic)}) {
             int lastHeight = 0;
             for (int points : {6, 8, 9, 10, 12, 14, 18, 24, 36, 72}) {
-                FontSpec spec = Font(face, 0);
-                spec.pointSize = points;
-                spec.style = style;
-                this->m_canvas->SetFont(spec);
+                FontSpec request = Font(face, 0);
+                request.pointSize = points;
+                request.style = style;
+                this->m_canvas->SetFont(request);
                 const FontMetrics m = this->m_canvas->GetFontMetrics();
                 SCOPED_TRACE(::testing::Message() << points << "pt style " << style);
                 EXPECT_EQ(m.height, m.ascent + m.descent);
