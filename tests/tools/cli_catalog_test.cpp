@@ -9,42 +9,16 @@
 #include <random>
 #include <sstream>
 
+#include "tests/tools/cli_run.h"
+
 namespace {
 
 namespace fs = std::filesystem;
+using wenlocke::testing::CliRun;
 
-struct RunResult {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadFile(const fs::path& path)
+CliRun RunCatalog(const std::string& dataDir)
 {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-RunResult RunCatalog(const std::string& dataDir)
-{
-    fs::path errFile = fs::temp_directory_path() / ("wenlocke-cli-err-" + std::to_string(std::random_device()()));
-    std::string command = std::string("'") + WENLOCKE_BIN_DIR + "/wenlocke-cli' catalog '" + dataDir +
-                          "' 2>'" + errFile.string() + "'";
-    RunResult result;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return result;
-    char buffer[4096];
-    size_t got;
-    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        result.out.append(buffer, got);
-    int status = pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.err = ReadFile(errFile);
-    fs::remove(errFile);
-    return result;
+    return wenlocke::testing::RunCli("catalog '" + dataDir + "'");
 }
 
 size_t Count(const std::string& text, const std::string& piece)
@@ -57,7 +31,7 @@ size_t Count(const std::string& text, const std::string& piece)
 
 TEST(CliCatalog, ListsTheSample)
 {
-    RunResult run = RunCatalog(std::string(WENLOCKE_BIN_DIR) + "/sample");
+    CliRun run = RunCatalog(std::string(WENLOCKE_BIN_DIR) + "/sample");
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.err, "");
     const char* lines[] = {
@@ -93,7 +67,7 @@ protected:
 
 TEST_F(BrokenFolder, MissingGroupListFails)
 {
-    RunResult run = RunCatalog(m_path.string());
+    CliRun run = RunCatalog(m_path.string());
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("Cannot open file \"" + m_path.string() + "/groups.txt\". "),
@@ -105,7 +79,7 @@ TEST_F(BrokenFolder, ShortLinesStopReadingButKeepEarlierRows)
 {
     Write("groups.txt", "g1,A\r\ng2,B\r\n\r\ng3,C\r\n");
     Write("items.txt", "g1,n1,N1\r\ng1,n2\r\ng1,n3,N3\r\ng2,n4,N4\r\n");
-    RunResult run = RunCatalog(m_path.string());
+    CliRun run = RunCatalog(m_path.string());
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out, "A(分组) [g1]\n  N1 [n1]\nB(分组) [g2]\n  N4 [n4]\n");
     EXPECT_NE(run.err.find("List index out of bounds (1)"), std::string::npos) << run.err;

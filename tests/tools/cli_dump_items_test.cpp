@@ -1,6 +1,7 @@
 // wenlocke-cli dump on a snapshot that holds every kind of item record: it loads whole and each
 // item shows its own fields.
 #include "tests/platform/picture_fixtures.h"
+#include "tests/tools/cli_run.h"
 #include "vellum/rvf/rvf_style_records.h"
 #include "vellum/style/list_info.h"
 
@@ -20,17 +21,7 @@ using namespace std::string_literals;
 
 std::string RunDump(const fs::path& file)
 {
-    std::string command = std::string("'") + WENLOCKE_BIN_DIR + "/wenlocke-cli' dump '" + file.string() + "' 2>/dev/null";
-    std::string out;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return out;
-    char buffer[4096];
-    size_t got;
-    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        out.append(buffer, got);
-    pclose(pipe);
-    return out;
+    return wenlocke::testing::RunCli("dump '" + file.string() + "'").out;
 }
 
 std::string Hex(std::string_view bytes)

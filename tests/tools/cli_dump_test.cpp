@@ -8,6 +8,7 @@
 #include <fstream>
 #include <random>
 
+#include "tests/tools/cli_run.h"
 #include "vellum/rvf/rvf_style_records.h"
 #include "vellum/style/font_info.h"
 #include "vellum/style/list_info.h"
@@ -15,26 +16,11 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-struct DumpRun {
-    int exitCode = -1;
-    std::string out;
-};
+using DumpRun = wenlocke::testing::CliRun;
 
 DumpRun RunDump(const std::string& args)
 {
-    std::string command = std::string("'") + WENLOCKE_BIN_DIR + "/wenlocke-cli' dump " + args + " 2>/dev/null";
-    DumpRun result;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return result;
-    char buffer[4096];
-    size_t got;
-    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        result.out.append(buffer, got);
-    int status = pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
+    return wenlocke::testing::RunCli("dump " + args);
 }
 
 // Writes BYTES to a temporary file that is removed again when the holder goes.

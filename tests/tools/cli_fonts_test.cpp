@@ -1,3 +1,5 @@
+#include "tests/tools/cli_run.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -7,17 +9,9 @@ namespace {
 
 std::string RunCli(const std::string& arguments)
 {
-    const std::string command = std::string(WENLOCKE_BIN_DIR) + "/wenlocke-cli " + arguments + " 2>/dev/null";
-    std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return output;
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe))
-        output += buffer;
-    pclose(pipe);
-    return output;
+    return wenlocke::testing::RunCli(arguments).out;
 }
+
 
 TEST(CliFonts, ReportsWhatEachFaceResolvesTo)
 {
