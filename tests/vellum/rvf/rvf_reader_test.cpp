@@ -5,6 +5,8 @@
 #include "vellum/rvf/rvf_read_pass.h"
 #include "vellum/style/rv_style.h"
 
+#include "tests/vellum/rvf/printable_bytes.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -18,22 +20,7 @@ using namespace std::string_literals;
 constexpr TRVFOptions kViewerOptions = 0xCC43; // the snapshot view's RVF options
 constexpr TRVFOptions kConvert = 1u << rvfoConvUnknownStylesToZero;
 
-std::string Printable(std::string_view bytes)
-{
-    std::string out;
-    for (char c : bytes) {
-        auto b = static_cast<unsigned char>(c);
-        if (b >= 0x20 && b < 0x7f) {
-            out.push_back(c);
-            continue;
-        }
-        static const char* digits = "0123456789ABCDEF";
-        out += "\\x";
-        out.push_back(digits[b >> 4]);
-        out.push_back(digits[b & 15]);
-    }
-    return out;
-}
+using vellum::testing::Printable;
 
 // A style sheet of six text styles (style 5 holds UTF-16 text) and two paragraph styles.
 struct Reader {

@@ -1,6 +1,8 @@
 // The record grammar on byte strings: what the state machine hands to its sink.
 #include "vellum/rvf/rvf_record_machine.h"
 
+#include "tests/vellum/rvf/printable_bytes.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,22 +13,7 @@ namespace {
 
 using namespace std::string_literals;
 
-std::string Printable(std::string_view bytes)
-{
-    std::string out;
-    for (char c : bytes) {
-        auto b = static_cast<unsigned char>(c);
-        if (b >= 0x20 && b < 0x7f) {
-            out.push_back(c);
-            continue;
-        }
-        static const char* digits = "0123456789ABCDEF";
-        out += "\\x";
-        out.push_back(digits[b >> 4]);
-        out.push_back(digits[b & 15]);
-    }
-    return out;
-}
+using vellum::testing::Printable;
 
 // Logs what the machine hands over. Known item kinds read their lines; items of DataMode 2
 // ask for a binary block before their last line, as picture records do.
