@@ -103,4 +103,21 @@ std::unique_ptr<TCustomRVItemInfo> TRVHotspotItemInfo::NewSameClass(TCustomRVDat
     return std::make_unique<TRVHotspotItemInfo>(RVData);
 }
 
-} // namespace vellum
+
+int32_t TRVBulletItemInfo::ContentWidth() const
+{
+    return Images ? Images->Width() : 0;
+}
+
+int32_t TRVBulletItemInfo::ContentHeight() const
+{
+    return Images ? Images->Height() : 0;
+}
+
+int32_t TRVBulletItemInfo::NarrowestWidth(const ResolutionPair& resolution) const
+{
+    return resolution.XToDevice(OuterWidth());
+}
+
+} // namespace vellum#include "vellum/layout/resolution_pair.h"
+

@@ -172,4 +172,26 @@ std::unique_ptr<TCustomRVItemInfo> TRVHotGraphicItemInfo::NewSameClass(TCustomRV
     return std::make_unique<TRVHotGraphicItemInfo>(RVData);
 }
 
-} // namespace vellum
+
+int32_t TRVGraphicItemInfo::ContentWidth() const
+{
+    if (width > 0 || !Picture)
+        return width;
+    return Picture->Width();
+}
+
+int32_t TRVGraphicItemInfo::ContentHeight() const
+{
+    if (height > 0 || !Picture)
+        return height;
+    return Picture->Height();
+}
+
+// A picture cannot be narrower than itself and its border.
+int32_t TRVGraphicItemInfo::NarrowestWidth(const ResolutionPair& resolution) const
+{
+    return resolution.XToDevice(OuterWidth());
+}
+
+} // namespace vellum#include "vellum/layout/resolution_pair.h"
+

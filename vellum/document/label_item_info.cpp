@@ -71,4 +71,21 @@ std::unique_ptr<TCustomRVItemInfo> TRVLabelItemInfo::NewSameClass(TCustomRVData*
     return std::make_unique<TRVLabelItemInfo>(RVData);
 }
 
-} // namespace vellum
+
+ItemLayoutSize TRVLabelItemInfo::MeasureForLayout(const ItemLayoutContext& context)
+{
+    if (!CaptionMeasured && context.styleCanvas) {
+        const platform::FontMetrics metrics = context.styleCanvas->GetFontMetrics();
+        Width = std::max(context.styleCanvas->TextExtent(Caption).cx, MinCaptionWidth);
+        Height = metrics.height;
+        Descent = metrics.descent;
+        CaptionMeasured = true;
+    }
+    ItemLayoutSize size;
+    size.belowBaseline = Descent + spacing();
+    return size;
+}
+
+} // namespace vellum#include <algorithm>
+#include "platform/canvas.h"
+

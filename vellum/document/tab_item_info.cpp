@@ -26,4 +26,18 @@ std::unique_ptr<TCustomRVItemInfo> TRVTabItemInfo::NewSameClass(TCustomRVData* R
     return std::make_unique<TRVTabItemInfo>(RVData);
 }
 
-} // namespace vellum
+
+ItemLayoutSize TRVTabItemInfo::MeasureForLayout(const ItemLayoutContext& context)
+{
+    ItemLayoutSize size;
+    size.sizedByItem = true;
+    if (!context.styleCanvas)
+        return size;
+    const platform::FontMetrics metrics = context.styleCanvas->GetFontMetrics();
+    size.height = metrics.height;
+    size.belowBaseline = metrics.descent;
+    return size;
+}
+
+} // namespace vellum#include "platform/canvas.h"
+
