@@ -130,6 +130,8 @@ public:
     std::string FontText() const;
 
 private:
+    FontMetrics Metrics() const;
+    void CountMeasuring(size_t units);
     void RecordText(const char* kind, int x, int y, const std::u16string& shown,
                     std::span<const int> advances);
 

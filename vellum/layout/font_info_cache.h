@@ -82,6 +82,9 @@ public:
 
 protected:
     size_t SlotOf(int styleNo) const;
+    // The style the slot of STYLENO holds: STYLENO itself, or -1 (the table's fallback style)
+    // for the shared slot of numbers outside the table.
+    int SlotStyleNo(int styleNo) const;
     // Steps shared by the variants once the style is applied full-size on ENTRY.Canvas:
     // script metrics, the scripted font for sub- and superscript styles, the final metrics,
     // the VShift share and the hyphen size.
