@@ -152,7 +152,7 @@ void LineFormatter::PlaceText(int32_t itemNo, int32_t offset, int32_t count)
     SelectTextStyle(styleNo, para);
     // 3. An empty item still makes a line of the height of a hyphen.
     if (count == 0) {
-        PlaceEmptyText(itemNo, offset);
+        PlaceEmptyText(itemNo, offset, styleNo);
         return;
     }
     PrepareRun(itemNo);
@@ -244,10 +244,10 @@ int32_t LineFormatter::WidenToCharacter(int32_t pos, int32_t end) const
     return std::min(m_run.widths.StartAfter(pos, pos), end) - pos;
 }
 
-void LineFormatter::PlaceEmptyText(int32_t itemNo, int32_t offset)
+void LineFormatter::PlaceEmptyText(int32_t itemNo, int32_t offset, int32_t styleNo)
 {
     TCustomRVItemInfo& item = *m_data.ItemAt(itemNo);
-    const TRVFontInfoCacheItem& entry = m_state.FontCache->GetItem(m_state.LastStyleNo);
+    const TRVFontInfoCacheItem& entry = m_state.FontCache->GetItem(styleNo);
     TRVDrawLineInfo piece;
     piece.ItemNo = itemNo;
     piece.SetSize(0, entry.HyphenHeight);
@@ -265,7 +265,7 @@ void LineFormatter::PlaceEmptyText(int32_t itemNo, int32_t offset)
     m_steps.AdjustLineDescent(m_state);
     InsertDrawItem(piece);
     m_state.IsParaStart = false;
-    if (m_data.GetRVStyle()->TextStyles()[m_state.LastStyleNo].Jump)
+    if (m_data.GetRVStyle()->TextStyles()[styleNo].Jump)
         item.JumpIndex = -3;
 }
 
