@@ -104,9 +104,18 @@ bool IsFormatChar(char32_t c)
     return (c >= 0x200B && c <= 0x200F) || c == 0x2060 || c == 0xFEFF;
 }
 
+// The unified and compatibility ideographs, in the basic and the supplementary planes.
+bool IsIdeograph(char32_t c)
+{
+    return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3400 && c <= 0x4DBF) ||
+           (c >= 0xF900 && c <= 0xFAFF) || (c >= 0x20000 && c <= 0x3FFFF);
+}
+
+bool g_sharedIdeographAdvances = true;
+
 } // namespace
 
-QtFont::QtFont(const FontSpec& fontSpec, int ppiY)
+QtFont::QtFont(const FontSpec& fontSpec, int ppiY) : m_sharedIdeographs(g_sharedIdeographAdvances)
 {
     const int request = FontHeightRequest(fontSpec, ppiY);
     m_em = request < 0 ? -request : request;
@@ -129,6 +138,7 @@ QtFont::QtFont(const FontSpec& fontSpec, int ppiY)
 void QtFont::BuildChain(const FontSpec& fontSpec)
 {
     m_members.clear();
+    m_tables.clear();
     for (const QString& family : WantedFamilies(fontSpec)) {
         if (!QFontDatabase::hasFamily(family))
             continue;
@@ -147,6 +157,7 @@ void QtFont::BuildChain(const FontSpec& fontSpec)
         if (raw.isValid())
             m_members.push_back(raw);
     }
+    m_tables.resize(m_members.size());
 }
 
 void QtFont::ComputeMetrics(const FontSpec& fontSpec)
@@ -243,6 +254,41 @@ QtFont::Entry QtFont::ResolveFrom(int member, quint32 glyph)
     return {int16_t(std::clamp<long>(pixels, 0, INT16_MAX)), {member, glyph}};
 }
 
+// The advance of GLYPH in the member's design units; -1 when the font has no such table.
+int QtFont::DesignAdvance(int member, quint32 glyph)
+{
+    MemberTables& tables = m_tables[size_t(member)];
+    if (!tables.read) {
+        tables.read = true;
+        const QRawFont& raw = m_members[size_t(member)];
+        tables.hmtx = raw.fontTable("hmtx");
+        tables.longMetrics = std::min(ReadU16(raw.fontTable("hhea"), 34), int(tables.hmtx.size() / 4));
+    }
+    if (tables.longMetrics <= 0)
+        return -1;
+    // Glyphs past the long metrics share the last advance.
+    const int index = int(std::min<quint32>(glyph, quint32(tables.longMetrics - 1)));
+    return ReadU16(tables.hmtx, index * 4);
+}
+
+// Hinting an ideograph costs tens of microseconds, and Chinese text meets thousands of them;
+// hinted ideograph advances depend only on the design advance, which every ideograph of a CJK
+// face shares, so the first one hinted answers for the rest.
+QtFont::Entry QtFont::ResolveIdeograph(int member, quint32 glyph)
+{
+    const int design = m_sharedIdeographs ? DesignAdvance(member, glyph) : -1;
+    if (design < 0)
+        return ResolveFrom(member, glyph);
+    std::vector<IdeographAdvance>& known = m_tables[size_t(member)].ideographs;
+    for (const IdeographAdvance& entry : known) {
+        if (entry.designAdvance == design)
+            return {entry.advance, {member, glyph}};
+    }
+    const Entry entry = ResolveFrom(member, glyph);
+    known.push_back({design, entry.advance});
+    return entry;
+}
+
 // The first member that has a glyph for C gives its glyph and advance; characters no member
 // has show the primary face's missing-glyph box; format characters show nothing.
 QtFont::Entry QtFont::Resolve(char32_t c)
@@ -264,7 +310,7 @@ QtFont::Entry QtFont::Resolve(char32_t c)
         int glyphCount = 2;
         if (!m_members[m].glyphIndexesForChars(units, count, glyphs, &glyphCount) || glyphs[0] == 0)
             continue;
-        entry = ResolveFrom(int(m), glyphs[0]);
+        entry = IsIdeograph(c) ? ResolveIdeograph(int(m), glyphs[0]) : ResolveFrom(int(m), glyphs[0]);
         break;
     }
     if (m == m_members.size())
@@ -362,6 +408,12 @@ std::shared_ptr<QtFont> AcquireQtFont(const FontSpec& fontSpec, int ppiY)
 
 void ClearQtFontCache()
 {
+    Cache().clear();
+}
+
+void SetSharedIdeographAdvances(bool shared)
+{
+    g_sharedIdeographAdvances = shared;
     Cache().clear();
 }
 

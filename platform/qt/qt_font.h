@@ -60,6 +60,18 @@ private:
         int16_t advance = 0;
         Glyph glyph;
     };
+    // What a member's ideographs advance by: hinting gives every ideograph of one design
+    // advance the same whole-pixel advance, so one hinted glyph answers for all of them.
+    struct IdeographAdvance {
+        int designAdvance;
+        int16_t advance;
+    };
+    struct MemberTables {
+        bool read = false;
+        QByteArray hmtx;
+        int longMetrics = 0; // entries of hmtx with an advance of their own
+        std::vector<IdeographAdvance> ideographs;
+    };
 
     void BuildChain(const FontSpec& fontSpec);
     void ComputeMetrics(const FontSpec& fontSpec);
@@ -68,8 +80,12 @@ private:
     Entry ResolveSlot(char32_t c);
     Entry Resolve(char32_t c);
     Entry ResolveFrom(int member, quint32 glyph);
+    Entry ResolveIdeograph(int member, quint32 glyph);
+    int DesignAdvance(int member, quint32 glyph);
 
     std::vector<QRawFont> m_members;
+    std::vector<MemberTables> m_tables; // one per member, read on first need
+    bool m_sharedIdeographs;
     int m_em = 0;
     double m_scale = 1.0;
     FontMetrics m_metrics;
@@ -84,5 +100,10 @@ std::shared_ptr<QtFont> AcquireQtFont(const FontSpec& fontSpec, int ppiY);
 
 // Drops every cached font (tests that measure cold start do this).
 void ClearQtFontCache();
+
+// Whether fonts made from now on let one hinted ideograph answer for every ideograph of the
+// same design advance (the default) or hint each glyph for its advance; the font cache is
+// emptied, and fonts that canvases still hold keep their way. Tests and benchmarks compare the two.
+void SetSharedIdeographAdvances(bool shared);
 
 } // namespace platform
