@@ -135,29 +135,45 @@ QtFont::QtFont(const FontSpec& fontSpec, int ppiY) : m_sharedIdeographs(g_shared
     ComputeMetrics(fontSpec);
 }
 
+// Only the primary face is loaded here; fallback faces follow when a character needs them, so
+// that a face nobody's text reaches costs nothing (large CJK collections take milliseconds).
 void QtFont::BuildChain(const FontSpec& fontSpec)
 {
     m_members.clear();
     m_tables.clear();
-    for (const QString& family : WantedFamilies(fontSpec)) {
+    m_style = fontSpec.style;
+    m_pending = WantedFamilies(fontSpec);
+    std::reverse(m_pending.begin(), m_pending.end());
+    if (LoadNextMember())
+        return;
+    // Nothing we know is installed: take whatever the system's default face is.
+    QRawFont raw = LoadRaw(QFont().family(), m_em, fontSpec.style);
+    if (raw.isValid()) {
+        m_members.push_back(raw);
+        m_tables.resize(m_members.size());
+    }
+}
+
+bool QtFont::LoadNextMember()
+{
+    while (!m_pending.empty()) {
+        const QString family = m_pending.back();
+        m_pending.pop_back();
         if (!QFontDatabase::hasFamily(family))
             continue;
-        QRawFont raw = LoadRaw(family, m_em, fontSpec.style);
+        QRawFont raw = LoadRaw(family, m_em, m_style);
         if (!raw.isValid())
             continue;
         const bool duplicate = std::any_of(m_members.begin(), m_members.end(), [&](const QRawFont& m) {
             return m.familyName() == raw.familyName() && m.styleName() == raw.styleName();
         });
-        if (!duplicate)
-            m_members.push_back(raw);
+        if (duplicate)
+            continue;
+        m_members.push_back(raw);
+        m_tables.resize(m_members.size());
+        return true;
     }
-    if (m_members.empty()) {
-        // Nothing we know is installed: take whatever the system's default face is.
-        QRawFont raw = LoadRaw(QFont().family(), m_em, fontSpec.style);
-        if (raw.isValid())
-            m_members.push_back(raw);
-    }
-    m_tables.resize(m_members.size());
+    return false;
 }
 
 void QtFont::ComputeMetrics(const FontSpec& fontSpec)
@@ -238,8 +254,10 @@ int QtFont::WeightedLowercaseAverage()
     return std::max(1, int((sum + 500) / 1000));
 }
 
-std::vector<QString> QtFont::Families() const
+std::vector<QString> QtFont::Families()
 {
+    while (LoadNextMember()) {
+    }
     std::vector<QString> families;
     for (const QRawFont& raw : m_members)
         families.push_back(raw.familyName());
@@ -304,16 +322,16 @@ QtFont::Entry QtFont::Resolve(char32_t c)
         units[count++] = QChar(char16_t(c));
     }
     Entry entry;
-    size_t m = 0;
-    for (; m < m_members.size(); ++m) {
+    bool found = false;
+    for (size_t m = 0; !found && (m < m_members.size() || LoadNextMember()); ++m) {
         quint32 glyphs[2] = {0, 0};
         int glyphCount = 2;
         if (!m_members[m].glyphIndexesForChars(units, count, glyphs, &glyphCount) || glyphs[0] == 0)
             continue;
         entry = IsIdeograph(c) ? ResolveIdeograph(int(m), glyphs[0]) : ResolveFrom(int(m), glyphs[0]);
-        break;
+        found = true;
     }
-    if (m == m_members.size())
+    if (!found)
         entry = ResolveFrom(0, 0);
     if (IsZeroWidthChar(c))
         entry.advance = 0;

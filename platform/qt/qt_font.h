@@ -41,9 +41,11 @@ public:
     }
     Glyph GlyphOf(char32_t c);
 
+    // The faces loaded so far; resolving a character may append more.
     const std::vector<QRawFont>& Members() const { return m_members; }
-    // Installed families of the chain, in order.
-    std::vector<QString> Families() const;
+    // Installed families of the whole chain, in order (fallback faces not needed so far are
+    // loaded for it).
+    std::vector<QString> Families();
     const FontMetrics& Metrics() const { return m_metrics; }
     const std::optional<OutlineMetrics>& Outline() const { return m_outline; }
     // Horizontal scale of glyphs when the fontSpec asks for an explicit average width.
@@ -74,6 +76,7 @@ private:
     };
 
     void BuildChain(const FontSpec& fontSpec);
+    bool LoadNextMember();
     void ComputeMetrics(const FontSpec& fontSpec);
     int SlowAdvance(char32_t c);
     int WeightedLowercaseAverage();
@@ -84,6 +87,8 @@ private:
     int DesignAdvance(int member, quint32 glyph);
 
     std::vector<QRawFont> m_members;
+    std::vector<QString> m_pending; // fallback families not loaded yet, the next one last
+    FontStyles m_style = 0;
     std::vector<MemberTables> m_tables; // one per member, read on first need
     bool m_sharedIdeographs;
     int m_em = 0;
