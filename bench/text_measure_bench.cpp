@@ -84,9 +84,10 @@ PassResult CachePass(const Workload& w, bool fast, std::vector<int>* fits = null
         cache = std::make_unique<TRVFontInfoCacheLowResource>(nullptr, true, canvas, canvas, style);
     PassResult result;
     std::vector<int> positions;
+    TRVRawByteString buffer;
     for (const WorkloadRun& run : w.runs) {
         TRVFontInfoCacheItem& entry = cache->GetItem(run.styleNo);
-        const TRVRawByteString display = MakeDisplayText(w.Gbk(run), *entry.FontInfo, false, false, false);
+        const std::string_view display = MakeDisplayText(w.Gbk(run), *entry.FontInfo, false, false, false, buffer);
         MeasureOne(*entry.Canvas, display, positions, result, fits);
     }
     return result;
