@@ -131,7 +131,11 @@ void LineFormatter::PrepareRun(int32_t itemNo)
     const TFontInfo& style = m_data.GetRVStyle()->TextStyles()[styleNo];
     m_run.itemNo = itemNo;
     m_run.unicode = item.UnicodeText();
-    m_run.display = DisplayText(item, style, m_showSoftHyphens);
+    m_run.display = MakeDisplayText(item.Text, style, false, false, m_showSoftHyphens, m_run.buffer);
+    // The display form follows the style's encoding; an item whose flag disagrees with its
+    // style is measured as stored, so that offsets stay offsets of the item.
+    if (CharCount(m_run.display, m_run.unicode) != CharCount(item.Text, m_run.unicode))
+        m_run.display = item.Text;
     m_run.stored = m_run.unicode ? StoredUtf16(item.Text) : std::u16string();
     m_run.widths.Measure(*m_state.Canvas, m_run.display, m_run.unicode, m_data.CodePageOfStyle(styleNo));
 }

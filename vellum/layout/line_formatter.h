@@ -6,6 +6,9 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+
+#include "vellum/rv_types.h"
 
 #include "vellum/layout/format_state.h"
 #include "vellum/layout/layout_settings.h"
@@ -44,7 +47,8 @@ private:
     // The text item being placed, measured once.
     struct TextRun {
         int32_t itemNo = -1;
-        std::string display;   // display text as bytes (UTF-16LE when unicode)
+        std::string_view display; // display text as bytes (UTF-16LE when unicode): the stored
+        TRVRawByteString buffer;  // text itself, or this buffer when the two differ
         std::u16string stored; // stored UTF-16 text (empty for byte text)
         bool unicode = false;
         RunWidths widths;
