@@ -48,6 +48,30 @@ int32_t SaturateCoordinate(int64_t value)
     return int32_t(std::clamp<int64_t>(value, -kCoordinateLimit, kCoordinateLimit));
 }
 
+namespace {
+
+int32_t ToDevice(int64_t value, int devicePpi, int screenPpi)
+{
+    if (devicePpi == screenPpi || screenPpi <= 0)
+        return SaturateCoordinate(value);
+    value = std::clamp<int64_t>(value, -kCoordinateLimit, kCoordinateLimit);
+    const int64_t scaled = value * devicePpi;
+    const int64_t half = screenPpi / 2;
+    return SaturateCoordinate(scaled >= 0 ? (scaled + half) / screenPpi : (scaled - half) / screenPpi);
+}
+
+} // namespace
+
+int32_t ToDeviceX(const ResolutionPair& rp, int64_t value)
+{
+    return ToDevice(value, rp.DevicePpiX, rp.ScreenPpiX);
+}
+
+int32_t ToDeviceY(const ResolutionPair& rp, int64_t value)
+{
+    return ToDevice(value, rp.DevicePpiY, rp.ScreenPpiY);
+}
+
 LineFormatter::LineFormatter(TCustomRVFormattedData& data, FormatState& state,
                              const LayoutSettings& settings, int32_t leftMargin)
     : m_data(data), m_state(state), m_settings(settings), m_steps(data.GetParagraphSteps()),
@@ -405,9 +429,9 @@ void LineFormatter::StartNewLine(int32_t itemNo, Break kind)
     const bool paraStart = StartsParagraph(itemNo);
     const LineIndents indents = m_steps.StartLineIndents(m_data, m_state, itemNo, m_state.IsParaStart);
     const ResolutionPair& rp = m_state.Resolution;
-    const int32_t left = rp.XToDevice(indents.left);
-    const int32_t right = rp.XToDevice(indents.right);
-    m_state.MarkerIndent = rp.XToDevice(indents.marker);
+    const int32_t left = ToDeviceX(rp, indents.left);
+    const int32_t right = ToDeviceX(rp, indents.right);
+    m_state.MarkerIndent = ToDeviceX(rp, indents.marker);
     m_state.RightIndent = right;
     if (paraStart)
         m_state.LineDescent = SaturateCoordinate(int64_t(m_state.LineDescent) + ParagraphSpacing(itemNo));
@@ -426,9 +450,9 @@ void LineFormatter::StartNewLine(int32_t itemNo, Break kind)
 int32_t LineFormatter::ParagraphSpacing(int32_t itemNo) const
 {
     const ResolutionPair& rp = m_state.Resolution;
-    int64_t spacing = rp.YToDevice(ParaOf(itemNo).SpaceBefore);
+    int64_t spacing = ToDeviceY(rp, ParaOf(itemNo).SpaceBefore);
     if (itemNo > 0)
-        spacing += rp.YToDevice(ParaOf(itemNo - 1).SpaceAfter);
+        spacing += ToDeviceY(rp, ParaOf(itemNo - 1).SpaceAfter);
     return SaturateCoordinate(spacing);
 }
 

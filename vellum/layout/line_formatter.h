@@ -26,6 +26,10 @@ struct TRVDrawLineInfo;
 // SpaceBefore of 2^31-1) lay out without overflow.
 constexpr int64_t kCoordinateLimit = int64_t(1) << 30;
 int32_t SaturateCoordinate(int64_t value);
+// Screen pixels to device pixels in 64 bits, rounded to the nearest and saturated, so that
+// lengths a file claims never overflow whatever the device.
+int32_t ToDeviceX(const ResolutionPair& rp, int64_t value);
+int32_t ToDeviceY(const ResolutionPair& rp, int64_t value);
 
 class LineFormatter {
 public:

@@ -2,6 +2,7 @@
 // pass when a scroll bar comes, re-entry, and the invariants of its results.
 #include "tests/vellum/layout/layout_test_util.h"
 #include "vellum/layout/draw_lines.h"
+#include "vellum/layout/line_formatter.h"
 
 #include <gtest/gtest.h>
 
@@ -253,6 +254,31 @@ TEST(DrawLines, ReusableSlots)
     EXPECT_EQ(lines[1].StartsLine, 255);
     lines.Insert(3, TRVDrawLineInfo(12, 0, false, 12, 1, 1));
     EXPECT_EQ(lines.Count(), 4);
+}
+
+} // namespace
+} // namespace vellum::testing
+
+namespace vellum::testing {
+namespace {
+
+// Formatting for a device of another resolution converts every length, and lengths a file
+// claims stay inside the coordinate limit there too.
+TEST(FormatPass, OtherDeviceConvertsAndSaturates)
+{
+    LayoutDoc doc;
+    doc.Text(u"first").Text(u"second", kPlain, true, kParaHugeSpace).Picture(2000000000, 10);
+    platform::RecordingCanvas printer(1, 1, 192, 192);
+    doc.data.SetClientSize(200, 100000);
+    doc.data.Format(false, true, false, true, false, &printer, 0, false);
+    const TRVDrawLines& items = doc.data.DrawItems();
+    ASSERT_EQ(items.Count(), 3);
+    EXPECT_EQ(items[0].Left, 10); // the 5-pixel margin on a device of twice the resolution
+    EXPECT_EQ(items[0].Top, 10);
+    EXPECT_EQ(items[1].Top, int32_t(kCoordinateLimit));
+    EXPECT_EQ(items[2].Width, int32_t(kCoordinateLimit));
+    EXPECT_GT(doc.data.DocumentHeight(), 0);
+    EXPECT_LE(doc.data.DocumentHeight(), int32_t(kCoordinateLimit));
 }
 
 } // namespace
