@@ -11,7 +11,7 @@ namespace vellum {
 class TRVBulletItemInfo : public TRVRectItemInfo {
 public:
     explicit TRVBulletItemInfo(TCustomRVData* RVData);
-    TRVImageList* Images = nullptr; // not owned
+    RvImageList* Images = nullptr; // not owned
     int32_t ImageNo = 0;
     bool nohtmlsize = false;
     std::string alt;

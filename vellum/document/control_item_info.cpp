@@ -8,7 +8,7 @@ TRVControlItemInfo::TRVControlItemInfo(TCustomRVData* RVData) : TRVRectItemInfo(
 }
 
 TRVControlItemInfo::TRVControlItemInfo(TCustomRVData* RVData,
-                                       std::unique_ptr<TRVHostedControl> Control,
+                                       std::unique_ptr<RvHostedControl> Control,
                                        uint8_t Placement)
     : TRVControlItemInfo(RVData)
 {
@@ -60,7 +60,7 @@ void TRVControlItemInfo::AssignFrom(const TCustomRVItemInfo& Source)
     WidthPercent = source->WidthPercent;
     Fvisible = source->Fvisible;
     HostedControl = source->HostedControl
-                        ? std::make_unique<TRVHostedControl>(*source->HostedControl)
+                        ? std::make_unique<RvHostedControl>(*source->HostedControl)
                         : nullptr;
 }
 

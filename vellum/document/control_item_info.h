@@ -11,10 +11,10 @@ namespace vellum {
 class TRVControlItemInfo : public TRVRectItemInfo {
 public:
     explicit TRVControlItemInfo(TCustomRVData* RVData);
-    TRVControlItemInfo(TCustomRVData* RVData, std::unique_ptr<TRVHostedControl> Control,
+    TRVControlItemInfo(TCustomRVData* RVData, std::unique_ptr<RvHostedControl> Control,
                        uint8_t Placement);
 
-    std::unique_ptr<TRVHostedControl> HostedControl;
+    std::unique_ptr<RvHostedControl> HostedControl;
     bool resizable = false;
     int32_t WidthPercent = 0; // 1..100: sized to that percentage of the text width
 

@@ -23,15 +23,15 @@ class TCustomRVData;
 class TRVStyle;
 
 // A marked word range of a text item (start offset, length).
-struct TRVWordPainter {
+struct WordPainter {
     int32_t StartOffs = 0;
     int32_t Length = 0;
 };
-using TRVWordPainterList = std::vector<TRVWordPainter>;
+using TRVWordPainterList = std::vector<WordPainter>;
 
 // Codes of the plain yes/no questions (BoolQuery). Codes without a name here are consumed by
 // the layout engine and the exporters by number.
-enum TRVItemBoolProperty : int {
+enum ItemBoolProperty : int {
     rvbpFullLine = 0,       // occupies its own line; the next item always starts a line
     rvbpValid = 1,          // usable; the reader drops items that answer no
     rvbpReadsDataLines = 2, // the reader hands the record's data lines to the item
@@ -43,14 +43,14 @@ enum TRVItemBoolProperty : int {
 };
 
 // Codes of the styled yes/no questions (BoolQueryStyled).
-enum TRVItemBoolPropertyEx : int {
+enum ItemBoolPropertyEx : int {
     rvbpxJump = 2,
     rvbpxMouseSensitive = 3,
     rvbpxHover = 4,
 };
 
 // Extra integer properties by number (RVF keys in brackets).
-enum TRVExtraItemProperty : int {
+enum ExtraItemProperty : int {
     rvepVShift = 1,           // "vshift"
     rvepVShiftAbs = 2,        // "vshiftabs"
     rvepWidth = 3,            // "width"
@@ -68,7 +68,7 @@ enum TRVExtraItemProperty : int {
 };
 
 // Extra string properties by number.
-enum TRVExtraItemStrProperty : int {
+enum ExtraItemStrProperty : int {
     rvespHint = 1,     // "hint"
     rvespAlt = 2,      // "alt"
     rvespFilename = 3, // "filename"
@@ -84,13 +84,13 @@ public:
     TRVRawByteString Text;
     int32_t StyleNo = 0;
     int32_t ParaNo = 0;
-    uint8_t Options = 0; // TRVItemOption bits, as stored in RVF
+    uint8_t Options = 0; // ItemOption bits, as stored in RVF
     uint8_t RuntimeFlags = 0;
     std::unique_ptr<TRVWordPainterList> WordMarks;
     // Owned by the item; linked into its document's chain while the item is in a document.
     std::unique_ptr<TRVCPInfo> AttachedCheckpoint;
     int32_t JumpIndex = 0;
-    TRVTag Tag;
+    RvTag Tag;
     int32_t FirstDrawItemNo = -1;
     std::string Hint;
 

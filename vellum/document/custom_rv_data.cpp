@@ -56,17 +56,17 @@ const TCustomRVData* TCustomRVData::OutermostDocument() const
     return const_cast<TCustomRVData*>(this)->OutermostDocument();
 }
 
-TRVDocumentSettings& TCustomRVData::Settings()
+DocumentSettings& TCustomRVData::Settings()
 {
     return OutermostDocument()->FSettings;
 }
 
-const TRVDocumentSettings& TCustomRVData::Settings() const
+const DocumentSettings& TCustomRVData::Settings() const
 {
     return OutermostDocument()->FSettings;
 }
 
-void TCustomRVData::SetDataState(TRVDataStateFlag Flag, bool On)
+void TCustomRVData::SetDataState(DataStateFlag Flag, bool On)
 {
     if (On)
         DataState |= OptionBit<uint32_t>(Flag);
@@ -102,7 +102,7 @@ bool TCustomRVData::ExtraStrAt(int32_t ItemNo, int Prop, std::string& Value) con
     return Items[ItemNo]->FetchExtraStr(Prop, Value);
 }
 
-int32_t TCustomRVData::FindControl(const TRVHostedControl* ctrl) const
+int32_t TCustomRVData::FindControl(const RvHostedControl* ctrl) const
 {
     for (int32_t i = 0; i < CountItems(); ++i) {
         auto* item = dynamic_cast<const TRVControlItemInfo*>(Items[i]);
@@ -341,7 +341,7 @@ void TCustomRVData::UnregisterNumbered(TCustomRVItemInfo* Item)
 
 // --- Checkpoint chain --------------------------------------------------------------------------
 
-int32_t TCustomRVData::AppendCheckpoint(const std::string& Name, bool RaiseEvent, TRVTag Tag)
+int32_t TCustomRVData::AppendCheckpoint(const std::string& Name, bool RaiseEvent, RvTag Tag)
 {
     if (!EndCheckpoint) {
         auto cp = std::make_unique<TRVCPInfo>();
@@ -445,24 +445,24 @@ std::unique_ptr<TRVCPInfo> TCustomRVData::TakeEndCheckpoint()
 
 // --- Events ------------------------------------------------------------------------------------
 
-void TCustomRVData::DoItemAction(TRVItemAction Action, TCustomRVItemInfo* Item,
+void TCustomRVData::DoItemAction(ItemAction Action, TCustomRVItemInfo* Item,
                                  TRVRawByteString& Text)
 {
-    const TRVItemActionEvent& handler = Settings().OnItemAction;
+    const ItemActionEvent& handler = Settings().OnItemAction;
     if (handler)
         handler(Action, Item, Text, this);
 }
 
-void TCustomRVData::DoControlAction(TRVControlAction Action, int32_t ItemNo, TRVHostedControl* ctrl)
+void TCustomRVData::DoControlAction(ControlAction Action, int32_t ItemNo, RvHostedControl* ctrl)
 {
-    const TRVControlActionEvent& handler = Settings().OnControlAction;
+    const ControlActionEvent& handler = Settings().OnControlAction;
     if (handler)
         handler(Action, ItemNo, ctrl);
 }
 
 void TCustomRVData::DoAddStyle(TCustomRVInfo& Style)
 {
-    const TRVAddStyleEvent& handler = Settings().OnAddStyle;
+    const AddStyleEvent& handler = Settings().OnAddStyle;
     if (handler)
         handler(Style);
 }

@@ -18,9 +18,9 @@
 
 namespace vellum {
 
-class TRVHostedControl;
+class RvHostedControl;
 
-class TCustomRVData : public TRVStyleAddedListener {
+class TCustomRVData : public StyleAddedListener {
 public:
     TCustomRVData();
     ~TCustomRVData() override;
@@ -39,7 +39,7 @@ public:
     int32_t ContinuedListLevel = -1;
     int32_t CheckpointCount = 0;
     TRVMarkerList Markers;
-    TRVSeqList Sequences;
+    SeqList Sequences;
 
     // --- Nesting and settings ---------------------------------------------------------------
     // The document that contains the item owning this one; none for a top-level document.
@@ -53,12 +53,12 @@ public:
     // Table cells refuse page breaks.
     virtual bool AllowsPageBreaks() const { return true; }
     // The settings of the control that owns the root document.
-    TRVDocumentSettings& Settings();
-    const TRVDocumentSettings& Settings() const;
+    DocumentSettings& Settings();
+    const DocumentSettings& Settings() const;
     TRVStyle* GetRVStyle() const { return Settings().Style; }
     bool TagsArePChars() const { return HasOption(Settings().Options, rvoTagsArePChars); }
-    bool HasDataState(TRVDataStateFlag Flag) const { return HasOption(DataState, Flag); }
-    void SetDataState(TRVDataStateFlag Flag, bool On);
+    bool HasDataState(DataStateFlag Flag) const { return HasOption(DataState, Flag); }
+    void SetDataState(DataStateFlag Flag, bool On);
 
     // --- Item access (index checks raise "Item index is out of bounds") ----------------------
     int32_t CountItems() const { return Items.Count(); }
@@ -68,7 +68,7 @@ public:
     TRVRawByteString SingleByteTextAt(int32_t ItemNo) const;
     int32_t StyleAt(int32_t ItemNo) const { return EffectiveStyleNo(*Items[ItemNo]); }
     int32_t ParaAt(int32_t ItemNo) const { return Items[ItemNo]->ParaNo; }
-    const TRVTag& TagAt(int32_t ItemNo) const { return Items[ItemNo]->Tag; }
+    const RvTag& TagAt(int32_t ItemNo) const { return Items[ItemNo]->Tag; }
     uint8_t OptionsAt(int32_t ItemNo) const { return Items[ItemNo]->Options; }
     TRVCPInfo* CheckpointAt(int32_t ItemNo) const { return Items[ItemNo]->AttachedCheckpoint.get(); }
     bool StartsLineAt(int32_t ItemNo) const { return !Items[ItemNo]->ContinuesParagraph(); }
@@ -77,7 +77,7 @@ public:
     void SetPageBreakAt(int32_t ItemNo, bool PageBreak);
     bool ExtraIntAt(int32_t ItemNo, int Prop, int32_t& Value) const;
     bool ExtraStrAt(int32_t ItemNo, int Prop, std::string& Value) const;
-    int32_t FindControl(const TRVHostedControl* ctrl) const;
+    int32_t FindControl(const RvHostedControl* ctrl) const;
     // The item's StyleNo; rvsDefStyle yields the DefStyleNo of the item's paragraph style, or 0
     // when that is negative or there is no style sheet.
     int32_t EffectiveStyleNo(const TCustomRVItemInfo& Item) const;
@@ -104,9 +104,9 @@ public:
     // rather than UTF-16LE already. Every item gets a copy of Tag. False when an error stopped
     // it; what was appended stays.
     bool AppendTextLines(std::string_view Text, int32_t StyleNo, int32_t FirstParaNo,
-                         int32_t ParaNo, bool OneParagraph, bool SingleByte, const TRVTag& Tag);
+                         int32_t ParaNo, bool OneParagraph, bool SingleByte, const RvTag& Tag);
     // Creates the end checkpoint unless one is pending; returns its number in the chain.
-    int32_t AppendCheckpoint(const std::string& Name, bool RaiseEvent, TRVTag Tag);
+    int32_t AppendCheckpoint(const std::string& Name, bool RaiseEvent, RvTag Tag);
     void RemoveItems(int32_t Index, int32_t Count);
     void Clear();
     // Moves every item of Source here with AppendItem, then clears Source.
@@ -125,14 +125,14 @@ public:
     std::unique_ptr<TRVCPInfo> TakeEndCheckpoint();
 
     // --- Events ---------------------------------------------------------------------------------
-    void DoItemAction(TRVItemAction Action, TCustomRVItemInfo* Item, TRVRawByteString& Text);
-    void DoControlAction(TRVControlAction Action, int32_t ItemNo, TRVHostedControl* ctrl);
+    void DoItemAction(ItemAction Action, TCustomRVItemInfo* Item, TRVRawByteString& Text);
+    void DoControlAction(ControlAction Action, int32_t ItemNo, RvHostedControl* ctrl);
     // A style merge appended Style: the outermost document's OnAddStyle hears of it.
     void DoAddStyle(TCustomRVInfo& Style) override;
 
 protected:
     // The document's own settings, used when it is a root.
-    TRVDocumentSettings FSettings;
+    DocumentSettings FSettings;
 
 private:
     void ApplyParagraphRules(TCustomRVItemInfo& Item);
@@ -153,7 +153,7 @@ private:
 };
 
 // The document of a note's text.
-class TRVNoteData : public TCustomRVData {
+class NoteData : public TCustomRVData {
 };
 
 } // namespace vellum

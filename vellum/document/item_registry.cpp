@@ -15,7 +15,7 @@
 
 namespace vellum {
 
-TRVItemInfoClass TextItemClass = &CreateItemOfClass<TRVTextItemInfo>;
+ItemInfoClass TextItemClass = &CreateItemOfClass<TRVTextItemInfo>;
 
 std::unique_ptr<TCustomRVItemInfo> CreateTextItem(TCustomRVData* RVData)
 {
@@ -37,7 +37,7 @@ std::vector<TVellumItemTypeInfo>& Registry()
     return registry;
 }
 
-TRVItemInfoClass BuiltInClass(int32_t StyleNo)
+ItemInfoClass BuiltInClass(int32_t StyleNo)
 {
     switch (StyleNo) {
     case rvsBreak: return &CreateItemOfClass<TRVBreakItemInfo>;
@@ -52,7 +52,7 @@ TRVItemInfoClass BuiltInClass(int32_t StyleNo)
     }
 }
 
-TRVItemInfoClass RegisteredClass(int32_t StyleNo)
+ItemInfoClass RegisteredClass(int32_t StyleNo)
 {
     for (const TVellumItemTypeInfo& entry : Registry()) {
         if (entry.StyleNo == StyleNo)
@@ -63,11 +63,11 @@ TRVItemInfoClass RegisteredClass(int32_t StyleNo)
 
 } // namespace
 
-void RegisterVellumItemClass(int32_t StyleNo, TRVItemInfoClass ItemClass)
+void RegisterVellumItemClass(int32_t StyleNo, ItemInfoClass ItemClass)
 {
     if (StyleNo >= -9 || !ItemClass)
         ThrowVellumError(messages::kStyleNoRegistered);
-    TRVItemInfoClass present = RegisteredClass(StyleNo);
+    ItemInfoClass present = RegisteredClass(StyleNo);
     if (present == ItemClass)
         return;
     if (present)
@@ -77,7 +77,7 @@ void RegisterVellumItemClass(int32_t StyleNo, TRVItemInfoClass ItemClass)
 
 std::unique_ptr<TCustomRVItemInfo> CreateItemByStyleNo(TCustomRVData* RVData, int32_t StyleNo)
 {
-    TRVItemInfoClass itemClass = StyleNo >= 0 ? TextItemClass : BuiltInClass(StyleNo);
+    ItemInfoClass itemClass = StyleNo >= 0 ? TextItemClass : BuiltInClass(StyleNo);
     if (!itemClass)
         itemClass = RegisteredClass(StyleNo);
     if (!itemClass)

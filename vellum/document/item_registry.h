@@ -10,7 +10,7 @@
 namespace vellum {
 
 // A class of items, represented by the function that creates a default instance of it.
-using TRVItemInfoClass = std::unique_ptr<TCustomRVItemInfo> (*)(TCustomRVData* RVData);
+using ItemInfoClass = std::unique_ptr<TCustomRVItemInfo> (*)(TCustomRVData* RVData);
 
 template <typename T>
 std::unique_ptr<TCustomRVItemInfo> CreateItemOfClass(TCustomRVData* RVData)
@@ -20,11 +20,11 @@ std::unique_ptr<TCustomRVItemInfo> CreateItemOfClass(TCustomRVData* RVData)
 
 struct TVellumItemTypeInfo {
     int32_t StyleNo;
-    TRVItemInfoClass ItemClass;
+    ItemInfoClass ItemClass;
 };
 
 // The class of text items (initially TRVTextItemInfo).
-extern TRVItemInfoClass TextItemClass;
+extern ItemInfoClass TextItemClass;
 // A new text item of TextItemClass.
 std::unique_ptr<TCustomRVItemInfo> CreateTextItem(TCustomRVData* RVData);
 
@@ -33,7 +33,7 @@ std::unique_ptr<TCustomRVItemInfo> CreateTextItem(TCustomRVData* RVData);
 // type - this StyleNo is already registered". Registering the same pair again does nothing.
 // Labels, sequences, footnotes, endnotes and note references are registered from the start;
 // the table layer registers tables (rvsTable) itself.
-void RegisterVellumItemClass(int32_t StyleNo, TRVItemInfoClass ItemClass);
+void RegisterVellumItemClass(int32_t StyleNo, ItemInfoClass ItemClass);
 
 // Makes an item for StyleNo with that StyleNo, or none for a number that names no item kind.
 std::unique_ptr<TCustomRVItemInfo> CreateItemByStyleNo(TCustomRVData* RVData, int32_t StyleNo);

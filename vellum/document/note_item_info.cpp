@@ -3,7 +3,7 @@
 namespace vellum {
 
 TCustomRVNoteItemInfo::TCustomRVNoteItemInfo(TCustomRVData* RVData)
-    : TRVSeqItemInfo(RVData), NoteDocument(std::make_unique<TRVNoteData>())
+    : TRVSeqItemInfo(RVData), NoteDocument(std::make_unique<NoteData>())
 {
     AdoptNoteDocument(RVData);
 }

@@ -18,7 +18,7 @@ public:
     ~TCustomRVNoteItemInfo() override;
 
     // The note's text; its owner is the document the note stands in.
-    std::unique_ptr<TRVNoteData> NoteDocument;
+    std::unique_ptr<NoteData> NoteDocument;
 
     // The references inside the note's text show the new number too.
     void UpdateCaption() override;

@@ -16,7 +16,7 @@ void NoteListIndex(TRVMarkerItemInfo* item, int32_t index);
 inline void NoteListIndex(TRVSeqItemInfo*, int32_t) {}
 
 template <typename T>
-class TRVNumberingList {
+class NumberingList {
 public:
     int32_t Count() const { return static_cast<int32_t>(FItems.size()); }
     T* operator[](int32_t Index) const { return FItems.at(static_cast<size_t>(Index)); }
@@ -59,11 +59,11 @@ private:
 
 // A nested document's marker list links to the list of the document that contains it, so that
 // numbering continues from outside into table cells.
-class TRVMarkerList : public TRVNumberingList<TRVMarkerItemInfo> {
+class TRVMarkerList : public NumberingList<TRVMarkerItemInfo> {
 public:
     TRVMarkerList* ParentList = nullptr;
 };
 
-using TRVSeqList = TRVNumberingList<TRVSeqItemInfo>;
+using SeqList = NumberingList<TRVSeqItemInfo>;
 
 } // namespace vellum

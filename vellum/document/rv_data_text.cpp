@@ -54,7 +54,7 @@ int32_t TCustomRVData::ParaNoForAppend(int32_t ParaNo) const
 class TCustomRVData::TextLineAppender {
 public:
     TextLineAppender(TCustomRVData& Doc, int32_t StyleNo, int32_t FirstParaNo, int32_t ParaNo,
-                     bool OneParagraph, bool SingleByte, const TRVTag& Tag)
+                     bool OneParagraph, bool SingleByte, const RvTag& Tag)
         : FDoc(Doc), FStyleNo(StyleNo < 0 ? rvsDefStyle : StyleNo), FNextParaNo(ParaNo),
           FOneParagraph(OneParagraph), FSingleByte(SingleByte), FTag(Tag),
           FPendingPara(FirstParaNo >= 0), FPendingParaNo(FirstParaNo)
@@ -168,7 +168,7 @@ private:
     int32_t FNextParaNo;
     bool FOneParagraph;
     bool FSingleByte;
-    const TRVTag& FTag;
+    const RvTag& FTag;
     bool FPendingPara;
     int32_t FPendingParaNo;
     bool FPendingPageBreak = false;
@@ -178,7 +178,7 @@ private:
 
 bool TCustomRVData::AppendTextLines(std::string_view Text, int32_t StyleNo, int32_t FirstParaNo,
                                     int32_t ParaNo, bool OneParagraph, bool SingleByte,
-                                    const TRVTag& Tag)
+                                    const RvTag& Tag)
 {
     bool saved = NewParagraphsAllowed;
     bool ok = true;

@@ -66,7 +66,7 @@ static bool SameCounterName(const std::string& a, const std::string& b)
     return true;
 }
 
-void RenumberSequence(TRVSeqList& List, int32_t StartIndex)
+void RenumberSequence(SeqList& List, int32_t StartIndex)
 {
     if (StartIndex < 0 || StartIndex >= List.Count())
         return;

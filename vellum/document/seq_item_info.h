@@ -42,7 +42,7 @@ protected:
 // Numbers the sequence of the item at StartIndex of List from there on: every later item of the
 // same counter name (compared without regard to case) takes its RestartValue when it restarts
 // numbering, else one more than the nearest earlier item of that name, or 1; captions follow.
-void RenumberSequence(TRVSeqList& List, int32_t StartIndex);
+void RenumberSequence(SeqList& List, int32_t StartIndex);
 
 // Number texts of the sequence formats. Roman numerals are built from M downwards without an
 // upper limit up to kMaxRomanValue; larger values are written in decimal so that one field cannot

@@ -75,7 +75,7 @@ TEST(ItemRegistry, RegistrationRules)
 {
     struct Case {
         int32_t styleNo;
-        TRVItemInfoClass itemClass;
+        ItemInfoClass itemClass;
         bool accepted;
     };
     const Case cases[] = {
