@@ -15,8 +15,8 @@ public:
     // What a record without its three numbers gives: one pixel, single line, colour none.
     void SetRecordDefaults();
 
-    void AssignFrom(const TCustomRVItemInfo& Source) override;
-    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* RVData) const override;
+    void AssignFrom(const TCustomRVItemInfo& source) override;
+    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* rvData) const override;
 };
 
 } // namespace vellum

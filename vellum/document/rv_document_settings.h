@@ -22,11 +22,11 @@ class TRVStyle;
 class TRVDocParameters;
 struct RvfReadPass;
 
-using ItemActionEvent = std::function<void(ItemAction ItemAction, TCustomRVItemInfo* Item,
-                                              TRVRawByteString& Text, TCustomRVData* RVData)>;
-using AddStyleEvent = std::function<void(TCustomRVInfo& Style)>;
+using ItemActionEvent = std::function<void(ItemAction itemAction, TCustomRVItemInfo* item,
+                                              TRVRawByteString& text, TCustomRVData* rvData)>;
+using AddStyleEvent = std::function<void(TCustomRVInfo& style)>;
 using ControlActionEvent =
-    std::function<void(ControlAction ControlAction, int32_t ItemNo, RvHostedControl* ctrl)>;
+    std::function<void(ControlAction controlAction, int32_t itemNo, RvHostedControl* ctrl)>;
 
 constexpr TRVOptions kDefaultViewerOptions =
     OptionBit<TRVOptions>(rvoAllowSelection) | OptionBit<TRVOptions>(rvoScrollToEnd) |
