@@ -2,7 +2,8 @@
 // measure it (the style's cache entry, its display text, its size, and a fit with positions
 // where it does not fit), through the font information cache and, beside it, the bare canvas
 // making the same calls and QFontMetricsF::horizontalAdvance.
-//   Warm: fonts already known to the process (a pass after the first).
+//   Warm: fonts already known to the process (a pass after the first). The peer measures every
+//   run in its style's font, or every paragraph at once in its first run's font.
 //   Cold (fresh process): the first pass of a new process, run in a child process of this
 //   benchmark, with ideograph advances shared (as the program runs) or hinted glyph by glyph.
 //   Agreement: how many runs measure or fit differently with the two kinds of advances.
@@ -147,6 +148,33 @@ double QtPass(const Workload& w)
     return total;
 }
 
+// The peer measuring a paragraph at a time: one call over the paragraph's text in the font of
+// its first run.
+double QtParagraphPass(const Workload& w)
+{
+    std::vector<QFontMetricsF> metrics;
+    for (int i = 0; i < 4; ++i)
+        metrics.emplace_back(wenlocke::bench::StyleFormat(i).font());
+    double total = 0;
+    QString paragraph;
+    int styleNo = 0;
+    auto flush = [&] {
+        if (!paragraph.isEmpty())
+            total += metrics[size_t(styleNo)].horizontalAdvance(paragraph);
+        paragraph.clear();
+    };
+    for (const WorkloadRun& run : w.runs) {
+        if (run.paraStart) {
+            flush();
+            styleNo = run.styleNo;
+        }
+        const std::u16string_view text = w.Utf16(run);
+        paragraph.append(reinterpret_cast<const QChar*>(text.data()), qsizetype(text.size()));
+    }
+    flush();
+    return total;
+}
+
 size_t DistinctGlyphs(const Workload& w)
 {
     std::set<std::pair<int, char16_t>> pairs;
@@ -219,6 +247,16 @@ void BM_QFontMetricsFWarm(benchmark::State& state)
     Report(state, w);
 }
 BENCHMARK(BM_QFontMetricsFWarm)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_QFontMetricsFPerParagraphWarm(benchmark::State& state)
+{
+    const Workload& w = wenlocke::bench::W1();
+    QtParagraphPass(w);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(QtParagraphPass(w));
+    Report(state, w);
+}
+BENCHMARK(BM_QFontMetricsFPerParagraphWarm)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // A cache hit: the entry of a style already built.
 void BM_GetItemHit(benchmark::State& state)

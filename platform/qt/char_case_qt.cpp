@@ -55,11 +55,10 @@ std::u16string UpperCaseUtf16(std::u16string_view text)
     std::u16string out(text);
     for (size_t i = 0; i < out.size(); ++i) {
         if (IsHighSurrogate(out[i]) && i + 1 < out.size() && IsLowSurrogate(out[i + 1])) {
-            const char32_t c = 0x10000 + ((char32_t(out[i]) - 0xD800) << 10) + (out[i + 1] - 0xDC00);
-            const char32_t upper = QChar::toUpper(c);
-            if (upper >= 0x10000) {
-                out[i] = char16_t(0xD800 + ((upper - 0x10000) >> 10));
-                out[i + 1] = char16_t(0xDC00 + ((upper - 0x10000) & 0x3FF));
+            const char32_t upper = QChar::toUpper(QChar::surrogateToUcs4(out[i], out[i + 1]));
+            if (QChar::requiresSurrogates(upper)) {
+                out[i] = QChar::highSurrogate(upper);
+                out[i + 1] = QChar::lowSurrogate(upper);
             }
             ++i;
             continue;

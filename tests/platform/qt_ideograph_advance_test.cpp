@@ -52,5 +52,27 @@ TEST(QtIdeographAdvanceTest, SharedAdvancesEqualHintedOnes)
     SetSharedIdeographAdvances(true);
 }
 
+// Drawing with explicit advances looks glyphs up without measuring first; the fallback face an
+// ideograph needs is loaded then, and the glyph is drawn.
+TEST(QtIdeographAdvanceTest, DrawingLoadsTheFallbackFaceItNeeds)
+{
+    testing::EnsureQtApplication();
+    ClearQtFontCache();
+    QtImageCanvas canvas(40, 20);
+    FontSpec font;
+    font.face = u"Arial";
+    font.height = -16;
+    canvas.SetFont(font);
+    const int advances[] = {16, 16};
+    canvas.TextOutW(2, 0, u"中a", advances);
+    int dark = 0;
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 18; ++x)
+            dark += qGray(canvas.Image().pixel(x, y)) < 128 ? 1 : 0;
+    }
+    EXPECT_GT(dark, 10);
+    EXPECT_GE(canvas.FontFamilies().size(), 2u);
+}
+
 } // namespace
 } // namespace platform

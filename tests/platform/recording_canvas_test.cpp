@@ -248,5 +248,47 @@ TEST(RecordingCanvas, BuffersAreCopiedWithTheirDrawing)
     EXPECT_EQ(canvas.Dump(), "copy 30x20 at 10,15\n> fill 0,0,30,20 sys5\n");
 }
 
+TEST(RecordingCanvas, CountsWhatMeasuringCostOnItAndItsBuffers)
+{
+    RecordingCanvas canvas;
+    canvas.SetHasOutlineMetrics(false);
+    std::unique_ptr<Canvas> buffer = canvas.CreateBuffer(1, 1);
+    OutlineMetrics outline;
+    EXPECT_FALSE(buffer->GetOutlineMetrics(outline)); // the buffer inherits the setting
+    std::vector<int> carets(4);
+    std::vector<int> positions(2);
+    struct Step {
+        const char* name;
+        void (*run)(Canvas&, std::vector<int>&, std::span<int>);
+        CanvasCounters added;
+    };
+    const Step steps[] = {
+        {"font", [](Canvas& c, std::vector<int>&, std::span<int>) { c.SetFont(Font(-20)); }, {1, 0, 0, 0}},
+        {"metrics", [](Canvas& c, std::vector<int>&, std::span<int>) { c.GetFontMetrics(); }, {0, 1, 0, 0}},
+        {"outline", [](Canvas& c, std::vector<int>&, std::span<int>) {
+             OutlineMetrics o;
+             c.GetOutlineMetrics(o);
+         }, {0, 1, 0, 0}},
+        {"extent", [](Canvas& c, std::vector<int>&, std::span<int>) { c.TextExtent("abcd"); }, {0, 0, 1, 4}},
+        {"fit", [](Canvas& c, std::vector<int>&, std::span<int> p) { c.FitTextW(u"ab", 5, p); }, {0, 0, 1, 2}},
+        {"carets", [](Canvas& c, std::vector<int>& k, std::span<int>) { c.CaretPositions("abc", k); },
+         {0, 0, 1, 3}},
+    };
+    for (Canvas* surface : {static_cast<Canvas*>(&canvas), buffer.get()}) {
+        for (const Step& step : steps) {
+            SCOPED_TRACE(step.name);
+            const CanvasCounters before = canvas.Counters();
+            step.run(*surface, carets, std::span<int>(positions));
+            const CanvasCounters after = canvas.Counters();
+            EXPECT_EQ(after.fontSelections - before.fontSelections, step.added.fontSelections);
+            EXPECT_EQ(after.metricReads - before.metricReads, step.added.metricReads);
+            EXPECT_EQ(after.measuringCalls - before.measuringCalls, step.added.measuringCalls);
+            EXPECT_EQ(after.charactersMeasured - before.charactersMeasured, step.added.charactersMeasured);
+        }
+    }
+    canvas.ResetCounters();
+    EXPECT_EQ(canvas.Counters().measuringCalls, 0);
+}
+
 } // namespace
 } // namespace platform

@@ -44,6 +44,14 @@ void TRVFontInfoCacheItem::AdoptCanvas(std::unique_ptr<platform::Canvas> surface
     Canvas = FOwnedCanvas.get();
 }
 
+void TRVFontInfoCacheItem::FollowBiDiMode(TRVBiDiMode mode)
+{
+    if (mode == FCanvasBiDiMode)
+        return;
+    FontInfo->ApplyBiDiMode(*Canvas, mode);
+    FCanvasBiDiMode = mode;
+}
+
 TRVFontInfoCache::TRVFontInfoCache(const TCustomRVFormattedData* owner, bool useStylePixelsPerInch,
                                    platform::Canvas& referenceCanvas, platform::Canvas& formatCanvas,
                                    TRVStyle& style)
@@ -114,13 +122,15 @@ TRVFontInfoCacheItem& TRVFontInfoCacheFast::GetItem(int requestedNo)
         entry->FontInfo = &Style->TextStyles()[styleNo];
         ApplyTo(*entry->Canvas, styleNo, true);
         entry->AppliedBiDiMode = CurrentBiDiMode;
+        entry->FCanvasBiDiMode = CurrentBiDiMode;
         CompleteItem(*entry, styleNo);
         slot = std::move(entry);
         return *slot;
     }
-    // 2. Only the direction follows a change of the default; the font stays.
-    if (slot->AppliedBiDiMode != CurrentBiDiMode)
-        slot->FontInfo->ApplyBiDiMode(*slot->Canvas, CurrentBiDiMode);
+    // 2. Only the direction follows a change of the default; the font stays. It is compared
+    // with what the canvas holds now rather than with the direction the entry was made with,
+    // so that going back to that direction restores its letter spacing too.
+    slot->FollowBiDiMode(CurrentBiDiMode);
     return *slot;
 }
 

@@ -39,9 +39,15 @@ public:
     // Makes SURFACE this entry's own canvas (Fast cache).
     void AdoptCanvas(std::unique_ptr<platform::Canvas> surface);
     bool OwnsCanvas() const { return FOwnedCanvas != nullptr; }
+    // Puts the direction and letter spacing of default direction MODE on the entry's own
+    // canvas unless they are there already; AppliedBiDiMode keeps the one the font was made with.
+    void FollowBiDiMode(TRVBiDiMode mode);
 
 private:
+    friend class TRVFontInfoCacheFast;
     std::unique_ptr<platform::Canvas> FOwnedCanvas;
+    // The default direction whose settings the canvas holds now.
+    TRVBiDiMode FCanvasBiDiMode = rvbdUnspecified;
 };
 
 class TRVFontInfoCache {

@@ -25,13 +25,6 @@ platform::FontStyles CanvasStyle(const FontStyles& style, bool withUnderline)
     return flags;
 }
 
-bool SameFace(std::u16string_view a, std::u16string_view b)
-{
-    auto fold = [](char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c - u'A' + u'a') : c; };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [&](char16_t x, char16_t y) { return fold(x) == fold(y); });
-}
-
 // Two thirds of the font's height request, rounded to the nearest pixel.
 int TwoThirdsOfHeight(const platform::Canvas& canvas)
 {
@@ -76,7 +69,7 @@ void TCustomRVFontInfo::ApplyPlain(platform::Canvas& canvas, bool ignoreScript,
     // 2. A height at the table's resolution, or points that the canvas converts.
     font.height = stylePpi != 0 ? -platform::MulDiv(Size, stylePpi, 72) : 0;
     font.pointSize = Size;
-    if (!SameFace(font.face, FontName))
+    if (!SameFaceName(font.face, FontName))
         font.face = FontName;
     font.charset = Charset;
     font.width = 0;

@@ -166,6 +166,11 @@ TEST_F(CacheTest, ChangedDefaultDirectionIsReappliedWithoutANewFont)
     EXPECT_EQ(entry.Canvas->GetReadingOrder(), platform::ReadingOrder::RightToLeft);
     EXPECT_EQ(entry.AppliedBiDiMode, rvbdUnspecified);
     EXPECT_EQ(canvas.Counters().fontSelections, selections);
+    // Back to the first direction: its letter spacing returns.
+    cache->CurrentBiDiMode = rvbdUnspecified;
+    cache->GetItem(0);
+    EXPECT_EQ(entry.Canvas->CharSpacing(), 2);
+    EXPECT_EQ(MeasureRun(*entry.Canvas, "ab", false), 16);
 }
 
 TEST_F(CacheTest, StylePixelsPerInchSizesFontsWhenAsked)
