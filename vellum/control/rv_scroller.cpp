@@ -140,9 +140,10 @@ void TRVScroller::UpdateScrollRanges(int width, int heightUnits, bool allowDisab
         if (OnResize)
             OnResize();
     }
-    if (!FResizePending || FRepeatingResize)
-        return;
+    const bool repeat = FResizePending && !FRepeatingResize;
     FResizePending = false;
+    if (!repeat)
+        return;
     FlagHolder repeating(FRepeatingResize);
     ClientResized();
 }
