@@ -311,8 +311,8 @@ void ScrollerWidget::wheelEvent(QWheelEvent* event)
         }
         handled = true;
     }
-    // Part of a notch counts as used: the rest of it is on its way.
-    event->setAccepted(handled || m_wheelRemainder != 0);
+    // Part of a notch counts as used while the wheel scrolls at all: the rest is on its way.
+    event->setAccepted(handled || (m_wheelRemainder != 0 && m_core.WheelStep != 0));
 }
 
 void ScrollerWidget::keyPressEvent(QKeyEvent* event)
