@@ -5,8 +5,8 @@
 //   Peer: QScrollArea scrolling a plain widget of the same height by 20 pixels and painting
 //     what it uncovered.
 //   FullBackground: the whole area painted on an 800 x 1000 buffer, by placement.
+#include "bench/workloads.h"
 #include "platform/qt/qt_canvas.h"
-#include "tests/platform/qt_test_app.h"
 #include "vellum/control/qt/scroller_widget.h"
 #include "vellum/control/rv_background.h"
 
@@ -56,7 +56,7 @@ void ShowWithClientSize(QWidget& frame, QWidget& client)
 
 void BM_ScrollStep(benchmark::State& state)
 {
-    platform::testing::EnsureQtApplication();
+    wenlocke::bench::EnsureQtApplication();
     BackgroundScroller core;
     if (state.range(0) != 0) {
         core.background.BackStyle = bsTiledAndScrolled;
@@ -78,7 +78,7 @@ BENCHMARK(BM_ScrollStep)->Arg(0)->Arg(1)->ArgName("tiled")->Unit(benchmark::kMic
 
 void BM_ScrollStepPeer(benchmark::State& state)
 {
-    platform::testing::EnsureQtApplication();
+    wenlocke::bench::EnsureQtApplication();
     QScrollArea area;
     auto* surface = new QWidget;
     surface->setAutoFillBackground(true);
@@ -99,7 +99,7 @@ BENCHMARK(BM_ScrollStepPeer)->Unit(benchmark::kMicrosecond);
 
 void BM_FullBackground(benchmark::State& state)
 {
-    platform::testing::EnsureQtApplication();
+    wenlocke::bench::EnsureQtApplication();
     TRVBackground background;
     background.BackStyle = TBackgroundStyle(state.range(0));
     if (background.BackStyle != bsNoBitmap)
