@@ -158,7 +158,7 @@ void TCustomRVData::AppendItem(std::unique_ptr<TCustomRVItemInfo> item)
 {
     ApplyParagraphRules(*item);
     TakeOverItemCheckpoint(*item);
-    item->RefreshPalette(Settings().DoInPaletteMode, false);
+    item->RefreshPalette(Settings().PaletteMode(), false);
     item->BeforeInsertion(*this);
     int32_t index = CountItems();
     TCustomRVItemInfo* inserted = item.get();
