@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/snapshot_style.h"
-#include "vellum/rvf/prop_writer.h"
+#include "vellum/propstream/prop_writer.h"
 #include "vellum/rvf/rv_doc_parameters.h"
 #include "vellum/rvf/rvf_layout_records.h"
 #include "vellum/rvf/rvf_reader.h"

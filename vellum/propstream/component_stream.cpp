@@ -1,4 +1,4 @@
-#include "vellum/rvf/component_stream.h"
+#include "vellum/propstream/component_stream.h"
 
 namespace vellum {
 

@@ -1,4 +1,4 @@
-#include "vellum/rvf/prop_reader.h"
+#include "vellum/propstream/prop_reader.h"
 
 #include <array>
 
@@ -6,7 +6,7 @@
 #include "platform/codepage.h"
 #include "platform/picture.h"
 #include "platform/utf8.h"
-#include "vellum/rvf/prop_picture.h"
+#include "vellum/propstream/prop_picture.h"
 
 namespace vellum {
 

@@ -14,8 +14,8 @@
 #include <string_view>
 
 #include "vellum/rvf/byte_cursor.h"
-#include "vellum/rvf/prop_streamed.h"
-#include "vellum/rvf/prop_values.h"
+#include "vellum/propstream/prop_streamed.h"
+#include "vellum/propstream/prop_values.h"
 #include "vellum/style/persistent.h"
 
 namespace vellum {

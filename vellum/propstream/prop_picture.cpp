@@ -1,4 +1,4 @@
-#include "vellum/rvf/prop_picture.h"
+#include "vellum/propstream/prop_picture.h"
 
 #include <optional>
 
