@@ -29,9 +29,8 @@ void AppendI32(std::string& out, int32_t value)
         out += static_cast<char>((static_cast<uint32_t>(value) >> (8 * i)) & 0xFF);
 }
 
-void ReadMargins(platform::ByteCursor& cursor, LayoutBody& layout)
+void ReadMargins(platform::ByteCursor& cursor, TRVLayoutInfo& layout)
 {
-    layout.HasMargins = true;
     layout.LeftMargin = cursor.ReadI32LE();
     layout.RightMargin = cursor.ReadI32LE();
     layout.TopMargin = cursor.ReadI32LE();
@@ -41,7 +40,7 @@ void ReadMargins(platform::ByteCursor& cursor, LayoutBody& layout)
     layout.BiDiMode = cursor.ReadByte();
 }
 
-void ReadContinuation(platform::ByteCursor& cursor, LayoutBody& layout, const TRVIntegerList* listMap)
+void ReadContinuation(platform::ByteCursor& cursor, TRVLayoutInfo& layout, const TRVIntegerList* listMap)
 {
     layout.FirstParaContinued = cursor.ReadI32LE() != 0;
     layout.LastParaContinued = cursor.ReadI32LE() != 0;
@@ -51,10 +50,10 @@ void ReadContinuation(platform::ByteCursor& cursor, LayoutBody& layout, const TR
 
 } // namespace
 
-LayoutBody ReadRvfLayoutBody(std::string_view body, const TRVIntegerList* listMap)
+TRVLayoutInfo ReadRvfLayoutBody(std::string_view body, const TRVIntegerList* listMap)
 {
     platform::ByteCursor cursor(body);
-    LayoutBody layout;
+    TRVLayoutInfo layout;
     layout.Nested = cursor.ReadU32LE() != 0;
     uint32_t remaining = cursor.ReadU32LE();
     if (!cursor.Ok() || (!layout.Nested && remaining < kMarginGroupSize))
@@ -71,7 +70,7 @@ LayoutBody ReadRvfLayoutBody(std::string_view body, const TRVIntegerList* listMa
     return layout;
 }
 
-std::string WriteRvfLayoutBody(const LayoutBody& layout)
+std::string WriteRvfLayoutBody(const TRVLayoutInfo& layout)
 {
     const bool continued = layout.FirstParaContinued || layout.LastParaContinued;
     std::string out;
