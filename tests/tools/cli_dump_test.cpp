@@ -9,6 +9,7 @@
 #include <random>
 
 #include "tests/tools/cli_run.h"
+#include "tests/vellum/rvf/printable_bytes.h"
 #include "vellum/rvf/rvf_style_records.h"
 #include "vellum/style/font_info.h"
 #include "vellum/style/list_info.h"
@@ -16,6 +17,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using vellum::testing::Hex;
 using DumpRun = wenlocke::testing::CliRun;
 
 DumpRun RunDump(const std::string& args)
@@ -82,17 +84,6 @@ TEST(CliDump, FailureStillPrintsWhatWasRead)
     DumpRun missing = RunDump("/nonexistent/snapshot.txt");
     EXPECT_EQ(missing.exitCode, 0);
     EXPECT_EQ(missing.out.rfind("{\"ok\": false, ", 0), 0u);
-}
-
-std::string Hex(std::string_view bytes)
-{
-    static const char* digits = "0123456789ABCDEF";
-    std::string out;
-    for (unsigned char c : bytes) {
-        out += digits[c >> 4];
-        out += digits[c & 15];
-    }
-    return out;
 }
 
 TEST(CliDump, SnapshotWithItsOwnStyleTables)
