@@ -25,12 +25,8 @@ DumpRun RunDump(const std::string& args)
     return wenlocke::testing::RunCli("dump " + args);
 }
 
-// Writes BYTES to a temporary file that is removed again when the holder goes.
-struct TempFile {
-    fs::path path = fs::temp_directory_path() / ("wenlocke-dump-" + std::to_string(std::random_device()()));
-    explicit TempFile(const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-    ~TempFile() { fs::remove(path); }
-};
+using wenlocke::testing::Hex;
+using wenlocke::testing::TempFile;
 
 const std::string kStyles =
     "\"textStyles\": ["
