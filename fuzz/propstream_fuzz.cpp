@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "vellum/rvf/component_stream.h"
-#include "vellum/rvf/prop_reader.h"
-#include "vellum/rvf/prop_writer.h"
+#include "vellum/propstream/component_stream.h"
+#include "vellum/propstream/prop_reader.h"
+#include "vellum/propstream/prop_writer.h"
 #include "vellum/style/font_info.h"
 #include "vellum/style/list_info.h"
 #include "vellum/style/para_info.h"

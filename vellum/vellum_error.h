@@ -19,6 +19,15 @@ inline constexpr const char* kWrongItemKind = "Can't get or set this kind of inf
 inline constexpr const char* kStyleNoRegistered =
     "Can't register Vellum item type - this StyleNo is already registered";
 inline constexpr const char* kTagsTypeMismatch = "Can't assign Vellum to Vellum - tags types mismatch";
+// The property stream's messages.
+inline constexpr const char* kStreamReadError = "Stream read error";
+inline constexpr const char* kInvalidStreamFormat = "Invalid stream format";
+inline constexpr const char* kInvalidPropertyValueType = "Invalid property value type";
+inline constexpr const char* kInvalidPropertyValue = "Invalid property value";
+inline constexpr const char* kInvalidPropertyPath = "Invalid property path";
+inline constexpr const char* kUnexpectedChildComponent = "Unexpected child component";
+inline constexpr const char* kObjectsNestedTooDeep = "Objects nested too deep";
+inline constexpr const char* kTooManyCollectionItems = "Too many collection items";
 } // namespace messages
 
 [[noreturn]] void ThrowVellumError(const char* message);

@@ -62,27 +62,27 @@ bool HasBitFields(const DibHeader& header)
 void ReadCoreHeader(ByteCursor& cursor, DibHeader& header)
 {
     header.core = true;
-    header.width = cursor.U16();
-    header.height = cursor.U16();
-    cursor.U16(); // planes
-    header.bitCount = cursor.U16();
+    header.width = cursor.ReadU16LE();
+    header.height = cursor.ReadU16LE();
+    cursor.ReadU16LE(); // planes
+    header.bitCount = cursor.ReadU16LE();
 }
 
 void ReadInfoHeader(ByteCursor& cursor, DibHeader& header)
 {
-    header.width = cursor.I32();
-    header.height = cursor.I32();
-    cursor.U16(); // planes: writers disagree on it and nothing depends on it
-    header.bitCount = cursor.U16();
-    header.compression = cursor.U32();
+    header.width = cursor.ReadI32LE();
+    header.height = cursor.ReadI32LE();
+    cursor.ReadU16LE(); // planes: writers disagree on it and nothing depends on it
+    header.bitCount = cursor.ReadU16LE();
+    header.compression = cursor.ReadU32LE();
     cursor.Skip(12); // image size and resolution
-    header.colorsUsed = cursor.U32();
-    cursor.U32(); // important colours
+    header.colorsUsed = cursor.ReadU32LE();
+    cursor.ReadU32LE(); // important colours
     if (header.headerSize >= 52)
         for (int i = 0; i < 3; ++i)
-            header.masks[i] = cursor.U32();
+            header.masks[i] = cursor.ReadU32LE();
     if (header.headerSize >= 56)
-        header.masks[3] = cursor.U32();
+        header.masks[3] = cursor.ReadU32LE();
     cursor.Seek(header.headerSize);
 }
 
@@ -122,7 +122,7 @@ bool CheckGeometry(DibHeader& header, bool icon, std::string& error)
 
 bool ReadHeader(ByteCursor& cursor, DibHeader& header, bool icon, std::string& error)
 {
-    header.headerSize = cursor.U32();
+    header.headerSize = cursor.ReadU32LE();
     if (!cursor.Ok() || !IsKnownHeaderSize(header.headerSize)) {
         error = "bitmap has an unknown header";
         return false;
@@ -169,7 +169,7 @@ std::array<uint32_t, 4> ChooseMasks(ByteCursor& cursor, const DibHeader& header,
     if (HasBitFields(header) && header.headerSize == 40) {
         const int count = header.compression == kAlphaBitFields ? 4 : 3;
         for (int i = 0; i < count; ++i)
-            masks[i] = cursor.U32();
+            masks[i] = cursor.ReadU32LE();
     }
     if (HasBitFields(header) && (masks[0] | masks[1] | masks[2]) != 0)
         return masks;
@@ -197,9 +197,9 @@ bool ReadPalette(ByteCursor& cursor, const DibHeader& header, bool packed,
     const uint32_t kept = header.bitCount <= 8 ? std::min(stated, 1u << header.bitCount) : 0;
     const uint32_t count = packed ? stated : kept;
     for (uint32_t i = 0; i < kept && cursor.Ok(); ++i) {
-        const uint32_t blue = cursor.U8(), green = cursor.U8(), red = cursor.U8();
+        const uint32_t blue = cursor.ReadByte(), green = cursor.ReadByte(), red = cursor.ReadByte();
         if (!header.core)
-            cursor.U8();
+            cursor.ReadByte();
         palette.push_back(kOpaqueBlack | red << 16 | green << 8 | blue);
     }
     const auto rest = CheckedMul<uint64_t>(count - kept, entrySize);
@@ -299,7 +299,7 @@ bool WalkRle(ByteCursor cursor, const DibHeader& header, Plot plot)
     };
     int64_t x = 0, y = 0;
     while (y < header.rows) {
-        const uint32_t count = cursor.U8(), value = cursor.U8();
+        const uint32_t count = cursor.ReadByte(), value = cursor.ReadByte();
         if (!cursor.Ok())
             return false;
         if (count > 0) {
@@ -312,8 +312,8 @@ bool WalkRle(ByteCursor cursor, const DibHeader& header, Plot plot)
         } else if (value == 1) {
             return true;
         } else if (value == 2) {
-            x += cursor.U8();
-            y += cursor.U8();
+            x += cursor.ReadByte();
+            y += cursor.ReadByte();
         } else {
             const uint32_t length = rle4 ? (value + 1) / 2 : value;
             const std::string_view run = cursor.Take(length);
@@ -411,7 +411,7 @@ std::optional<DibImage> DecodeDib(std::string_view dib, const DibOptions& option
                              : DecodeUncompressed(cursor, header, format, result.image, error);
     if (!decoded)
         return std::nullopt;
-    result.pixelEnd = cursor.Offset();
+    result.pixelEnd = cursor.Position();
     result.hasAlpha = format.channels[3].mask != 0 && KeepAlphaIfUsed(result.image);
     return result;
 }
@@ -423,7 +423,7 @@ PictureDecodeResult DecodeBmp(std::string_view bytes)
     DibOptions options;
     if (bytes.substr(0, 2) == "BM") {
         ByteCursor cursor(bytes, 10);
-        const uint32_t pixelOffset = cursor.U32();
+        const uint32_t pixelOffset = cursor.ReadU32LE();
         if (!cursor.Ok())
             return Failure("bitmap file header is truncated");
         if (pixelOffset != 0 && pixelOffset < kFileHeaderSize)

@@ -40,15 +40,15 @@ bool IsBareDibHeaderSize(uint32_t size)
 bool IsEmf(std::string_view bytes)
 {
     ByteCursor cursor(bytes);
-    const uint32_t type = cursor.U32();
+    const uint32_t type = cursor.ReadU32LE();
     cursor.Seek(40);
-    return type == 1 && cursor.U32() == 0x464D4520 && cursor.Ok();
+    return type == 1 && cursor.ReadU32LE() == 0x464D4520 && cursor.Ok();
 }
 
 bool IsPlainWmf(std::string_view bytes)
 {
     ByteCursor cursor(bytes);
-    const uint16_t type = cursor.U16(), headerWords = cursor.U16(), version = cursor.U16();
+    const uint16_t type = cursor.ReadU16LE(), headerWords = cursor.ReadU16LE(), version = cursor.ReadU16LE();
     return cursor.Ok() && (type == 1 || type == 2) && headerWords == 9 &&
            (version == 0x0100 || version == 0x0300);
 }
@@ -58,7 +58,7 @@ bool IsPlainWmf(std::string_view bytes)
 std::optional<PictureFormat> GuessPictureFormat(std::string_view bytes)
 {
     ByteCursor cursor(bytes);
-    const uint32_t first = cursor.U32();
+    const uint32_t first = cursor.ReadU32LE();
     if (!cursor.Ok())
         return std::nullopt;
     if (bytes.substr(0, 2) == "BM")

@@ -23,12 +23,12 @@ struct IconEntry {
 IconEntry ReadEntry(ByteCursor& cursor)
 {
     IconEntry entry;
-    entry.width = cursor.U8();
-    entry.height = cursor.U8();
+    entry.width = cursor.ReadByte();
+    entry.height = cursor.ReadByte();
     cursor.Skip(4); // colour count, reserved, planes
-    entry.bitCount = cursor.U16();
-    entry.size = cursor.U32();
-    entry.offset = cursor.U32();
+    entry.bitCount = cursor.ReadU16LE();
+    entry.size = cursor.ReadU32LE();
+    entry.offset = cursor.ReadU32LE();
     // A stored 0 means 256 pixels, which a byte cannot hold.
     entry.width = entry.width ? entry.width : 256;
     entry.height = entry.height ? entry.height : 256;
@@ -39,7 +39,7 @@ bool ReadDirectory(std::string_view bytes, std::vector<IconEntry>& entries, std:
 {
     constexpr size_t kEntrySize = 16;
     ByteCursor cursor(bytes);
-    const uint16_t reserved = cursor.U16(), type = cursor.U16(), count = cursor.U16();
+    const uint16_t reserved = cursor.ReadU16LE(), type = cursor.ReadU16LE(), count = cursor.ReadU16LE();
     if (!cursor.Ok() || reserved != 0 || (type != 1 && type != 2) || count == 0) {
         error = "icon has an invalid directory";
         return false;
@@ -87,7 +87,7 @@ std::optional<PixelImage> DecodePng(std::string_view bytes, std::string& error)
     // The size is checked from the header before Qt allocates anything for it.
     ByteCursor cursor(bytes, 12);
     const std::string_view chunk = cursor.Take(4);
-    const uint32_t width = cursor.U32BigEndian(), height = cursor.U32BigEndian();
+    const uint32_t width = cursor.ReadU32BE(), height = cursor.ReadU32BE();
     if (!cursor.Ok() || chunk != "IHDR") {
         error = "icon PNG image has no header";
         return std::nullopt;

@@ -71,7 +71,7 @@ struct WmfRecords {
 
 bool ReadWmfHeader(ByteCursor& cursor)
 {
-    const uint16_t type = cursor.U16(), headerWords = cursor.U16(), version = cursor.U16();
+    const uint16_t type = cursor.ReadU16LE(), headerWords = cursor.ReadU16LE(), version = cursor.ReadU16LE();
     cursor.Skip(12); // size, object count, largest record, parameter count
     return cursor.Ok() && (type == 1 || type == 2) && headerWords == 9 &&
            (version == 0x0100 || version == 0x0300);
@@ -82,9 +82,9 @@ WmfRecords WalkWmfRecords(ByteCursor& cursor)
 {
     WmfRecords records;
     while (cursor.Ok()) {
-        const size_t start = cursor.Offset();
-        const uint32_t words = cursor.U32();
-        const uint16_t function = cursor.U16();
+        const size_t start = cursor.Position();
+        const uint32_t words = cursor.ReadU32LE();
+        const uint16_t function = cursor.ReadU16LE();
         if (!cursor.Ok() || words < 3 || uint64_t(words) * 2 > cursor.Size() - start)
             break;
         if (function == kWmfEof) {
@@ -92,8 +92,8 @@ WmfRecords WalkWmfRecords(ByteCursor& cursor)
             break;
         }
         if (function == kWmfSetWindowExt && words >= 5 && !records.extentX) {
-            records.extentY = cursor.I16();
-            records.extentX = cursor.I16();
+            records.extentY = cursor.ReadI16LE();
+            records.extentX = cursor.ReadI16LE();
         }
         cursor.Seek(start + size_t(words) * 2);
     }
@@ -103,9 +103,9 @@ WmfRecords WalkWmfRecords(ByteCursor& cursor)
 PictureDecodeResult DecodePlaceableWmf(std::string_view bytes)
 {
     ByteCursor cursor(bytes, 6); // key and handle
-    const int16_t left = cursor.I16(), top = cursor.I16(), right = cursor.I16(),
-                  bottom = cursor.I16();
-    uint16_t unitsPerInch = cursor.U16();
+    const int16_t left = cursor.ReadI16LE(), top = cursor.ReadI16LE(), right = cursor.ReadI16LE(),
+                  bottom = cursor.ReadI16LE();
+    uint16_t unitsPerInch = cursor.ReadU16LE();
     cursor.Skip(6); // reserved, checksum
     if (!cursor.Ok() || !ReadWmfHeader(cursor))
         return Failure("metafile header is truncated or invalid");
@@ -151,20 +151,20 @@ struct EmfHeader {
 
 bool ReadEmfHeader(ByteCursor& cursor, EmfHeader& header)
 {
-    const uint32_t type = cursor.U32();
-    header.headerSize = cursor.U32();
+    const uint32_t type = cursor.ReadU32LE();
+    header.headerSize = cursor.ReadU32LE();
     for (int32_t& value : header.bounds)
-        value = cursor.I32();
+        value = cursor.ReadI32LE();
     for (int32_t& value : header.frame)
-        value = cursor.I32();
-    const uint32_t signature = cursor.U32();
-    cursor.U32(); // version
-    header.totalBytes = cursor.U32();
+        value = cursor.ReadI32LE();
+    const uint32_t signature = cursor.ReadU32LE();
+    cursor.ReadU32LE(); // version
+    header.totalBytes = cursor.ReadU32LE();
     cursor.Skip(20); // record and handle counts, description, palette size
     for (int32_t& value : header.devicePixels)
-        value = cursor.I32();
+        value = cursor.ReadI32LE();
     for (int32_t& value : header.deviceMillimetres)
-        value = cursor.I32();
+        value = cursor.ReadI32LE();
     return cursor.Ok() && type == kEmrHeader && signature == kEmfSignature &&
            header.headerSize >= kEmfMinHeaderSize && header.headerSize % 4 == 0 &&
            header.headerSize <= header.totalBytes;
@@ -175,8 +175,8 @@ bool WalkEmfRecords(std::string_view records)
 {
     ByteCursor cursor(records);
     while (cursor.Ok()) {
-        const size_t start = cursor.Offset();
-        const uint32_t type = cursor.U32(), size = cursor.U32();
+        const size_t start = cursor.Position();
+        const uint32_t type = cursor.ReadU32LE(), size = cursor.ReadU32LE();
         if (!cursor.Ok() || size < 8 || size % 4 != 0 || size > cursor.Size() - start)
             return false;
         if (type == kEmrEof)
@@ -230,7 +230,7 @@ PictureDecodeResult DecodeEmf(std::string_view bytes)
 PictureDecodeResult DecodeMetafile(std::string_view bytes)
 {
     ByteCursor cursor(bytes);
-    const uint32_t first = cursor.U32();
+    const uint32_t first = cursor.ReadU32LE();
     if (first == kPlaceableKey)
         return DecodePlaceableWmf(bytes);
     if (first == kEmrHeader)

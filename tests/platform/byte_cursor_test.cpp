@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 using platform::ByteCursor;
@@ -9,9 +11,9 @@ using platform::ByteCursor;
 TEST(ByteCursorTest, ReadsLittleAndBigEndianValues)
 {
     ByteCursor cursor(std::string_view("\x01\x02\x03\x04\xFF\xFE\x0A\x0B\x0C\x0D", 10));
-    EXPECT_EQ(cursor.U32(), 0x04030201u);
-    EXPECT_EQ(cursor.I16(), -257);
-    EXPECT_EQ(cursor.U32BigEndian(), 0x0A0B0C0Du);
+    EXPECT_EQ(cursor.ReadU32LE(), 0x04030201u);
+    EXPECT_EQ(cursor.ReadI16LE(), -257);
+    EXPECT_EQ(cursor.ReadU32BE(), 0x0A0B0C0Du);
     EXPECT_TRUE(cursor.Ok());
     EXPECT_EQ(cursor.Remaining(), 0u);
 }
@@ -28,12 +30,12 @@ TEST(ByteCursorTest, TheFirstShortReadSticks)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ByteCursor cursor(std::string_view("\x11\x22\x33\x44\x55\x66", c.size));
-        const uint8_t first = cursor.U8();
-        const uint16_t second = cursor.U16();
-        const uint16_t third = cursor.U16();
-        const uint8_t fourth = cursor.U8();
+        const uint8_t first = cursor.ReadByte();
+        const uint16_t second = cursor.ReadU16LE();
+        const uint16_t third = cursor.ReadU16LE();
+        const uint8_t fourth = cursor.ReadByte();
         EXPECT_EQ(cursor.Ok(), c.size == 6);
-        EXPECT_EQ(cursor.Offset(), c.offsetAfter);
+        EXPECT_EQ(cursor.Position(), c.offsetAfter);
         EXPECT_EQ(fourth, c.size == 6 ? 0x66 : 0);
         if (c.size < 6) {
             EXPECT_EQ(cursor.Remaining(), 0u);
@@ -55,10 +57,33 @@ TEST(ByteCursorTest, SeekAndTakeStayInBounds)
     EXPECT_EQ(cursor.Take(2), "");
     EXPECT_FALSE(cursor.Ok());
     cursor.Seek(0); // a failed cursor stays failed
-    EXPECT_EQ(cursor.U8(), 0);
+    EXPECT_EQ(cursor.ReadByte(), 0);
     ByteCursor past("abc", 4);
     EXPECT_FALSE(past.Ok());
     EXPECT_FALSE(ByteCursor("abc").Has(SIZE_MAX));
+}
+
+TEST(ByteCursorTest, PeekAndSkipIfNeverMovePastAnError)
+{
+    const std::string bytes = "\x01\x02\x03\x04\x05";
+    ByteCursor cursor(bytes);
+    EXPECT_EQ(cursor.ReadU32LE(), 0x04030201u);
+    EXPECT_EQ(cursor.Peek(), 5);
+    EXPECT_FALSE(cursor.SkipIf(4));
+    EXPECT_EQ(cursor.Take(2), ""); // only one byte left
+    EXPECT_FALSE(cursor.Ok());
+    EXPECT_EQ(cursor.ReadByte(), 0);
+    EXPECT_EQ(cursor.Peek(), -1);
+    EXPECT_FALSE(cursor.SkipIf(5));
+    EXPECT_EQ(cursor.Position(), 4u);
+    EXPECT_TRUE(cursor.AtEnd());
+}
+
+TEST(ByteCursorTest, HugeLengthFailsWithoutAllocating)
+{
+    ByteCursor cursor("abc");
+    EXPECT_EQ(cursor.Take(SIZE_MAX), "");
+    EXPECT_FALSE(cursor.Ok());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // item shows its own fields.
 #include "tests/platform/picture_fixtures.h"
 #include "tests/tools/cli_run.h"
+#include "tests/vellum/rvf/printable_bytes.h"
 #include "vellum/rvf/rvf_style_records.h"
 #include "vellum/style/list_info.h"
 
@@ -17,22 +18,12 @@
 namespace {
 
 namespace fs = std::filesystem;
+using vellum::testing::Hex;
 using namespace std::string_literals;
 
 std::string RunDump(const fs::path& file)
 {
     return wenlocke::testing::RunCli("dump '" + file.string() + "'").out;
-}
-
-std::string Hex(std::string_view bytes)
-{
-    static const char* digits = "0123456789ABCDEF";
-    std::string out;
-    for (char c : bytes) {
-        out.push_back(digits[static_cast<unsigned char>(c) >> 4]);
-        out.push_back(digits[static_cast<unsigned char>(c) & 15]);
-    }
-    return out;
 }
 
 std::string Binary(const std::string& bytes)

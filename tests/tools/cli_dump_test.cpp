@@ -9,6 +9,7 @@
 #include <random>
 
 #include "tests/tools/cli_run.h"
+#include "tests/vellum/rvf/printable_bytes.h"
 #include "vellum/rvf/rvf_style_records.h"
 #include "vellum/style/font_info.h"
 #include "vellum/style/list_info.h"
@@ -16,6 +17,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using vellum::testing::Hex;
 using DumpRun = wenlocke::testing::CliRun;
 
 DumpRun RunDump(const std::string& args)

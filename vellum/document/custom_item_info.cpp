@@ -1,5 +1,6 @@
 #include "vellum/document/custom_item_info.h"
 
+#include <cassert>
 #include <utility>
 
 #include "vellum/document/custom_rv_data.h"
@@ -14,6 +15,15 @@ TCustomRVItemInfo::TCustomRVItemInfo(TCustomRVData* rvData) {}
 
 TCustomRVItemInfo::~TCustomRVItemInfo() = default;
 
+namespace {
+
+[[maybe_unused]] bool FlagsAgree(uint8_t options)
+{
+    return !(options & rvioContinuesParagraph) || !(options & (rvioBreakPageBefore | rvioStartsNewLine));
+}
+
+} // namespace
+
 void TCustomRVItemInfo::SetContinuesParagraph(bool value)
 {
     if (!value) {
@@ -22,6 +32,7 @@ void TCustomRVItemInfo::SetContinuesParagraph(bool value)
     }
     Options |= rvioContinuesParagraph;
     Options &= static_cast<uint8_t>(~(rvioBreakPageBefore | rvioStartsNewLine));
+    assert(FlagsAgree(Options) && "a continuing item neither breaks a page nor starts a line");
 }
 
 void TCustomRVItemInfo::SetBreakPageBefore(bool value)
@@ -32,6 +43,7 @@ void TCustomRVItemInfo::SetBreakPageBefore(bool value)
     }
     Options |= rvioBreakPageBefore;
     Options &= static_cast<uint8_t>(~(rvioContinuesParagraph | rvioStartsNewLine));
+    assert(FlagsAgree(Options) && "a continuing item neither breaks a page nor starts a line");
 }
 
 void TCustomRVItemInfo::SetStartsNewLine(bool value)
@@ -42,6 +54,7 @@ void TCustomRVItemInfo::SetStartsNewLine(bool value)
     }
     Options |= rvioStartsNewLine;
     Options &= static_cast<uint8_t>(~rvioContinuesParagraph);
+    assert(FlagsAgree(Options) && "a continuing item neither breaks a page nor starts a line");
 }
 
 void TCustomRVItemInfo::SetUnicodeText(bool value)

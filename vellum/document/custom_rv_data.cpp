@@ -1,6 +1,7 @@
 #include "vellum/document/custom_rv_data.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include "platform/checked_math.h"
 #include "vellum/document/control_item_info.h"
@@ -356,6 +357,7 @@ int32_t TCustomRVData::AppendCheckpoint(const std::string& name, bool raiseEvent
 void TCustomRVData::LinkCheckpointAfter(TRVCPInfo* cp, TRVCPInfo* prev, TCustomRVItemInfo* item,
                                         int32_t itemNo)
 {
+    assert(cp && item && cp != prev && "an item's own checkpoint is linked after another one");
     cp->Prev = prev;
     cp->Next = prev ? prev->Next : FirstCheckpoint;
     if (cp->Next)
@@ -369,10 +371,12 @@ void TCustomRVData::LinkCheckpointAfter(TRVCPInfo* cp, TRVCPInfo* prev, TCustomR
     cp->ItemInfo = item;
     cp->ItemNo = itemNo;
     CheckpointCount = CheckedCount(CheckpointCount, 1);
+    assert(FirstCheckpoint && LastCheckpoint && !LastCheckpoint->Next && "a linked chain has both ends");
 }
 
 void TCustomRVData::UnlinkCheckpoint(TRVCPInfo* cp)
 {
+    assert(cp && "only a checkpoint can be unlinked");
     if (cp->Prev)
         cp->Prev->Next = cp->Next;
     else if (FirstCheckpoint == cp)
@@ -385,6 +389,7 @@ void TCustomRVData::UnlinkCheckpoint(TRVCPInfo* cp)
     cp->Prev = nullptr;
     cp->ItemInfo = nullptr;
     CheckpointCount = CheckedCount(CheckpointCount, -1);
+    assert(!FirstCheckpoint == !LastCheckpoint && "the chain's two ends are empty together");
 }
 
 TRVCPInfo* TCustomRVData::FindCheckpointBefore(int32_t itemNo) const

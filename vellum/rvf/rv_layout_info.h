@@ -1,5 +1,6 @@
-// The page layout a document may carry: the viewer's margins and widths, its reading direction,
-// and whether the document is a fragment that continues paragraphs across its edges.
+// The page layout a document may carry, as its layout record stores it: the viewer's margins and
+// widths (top-level documents only), its reading direction, and whether the document is a
+// fragment that continues paragraphs across its edges.
 #pragma once
 
 #include <cstdint>
@@ -7,7 +8,8 @@
 namespace vellum {
 
 struct TRVLayoutInfo {
-    bool Loaded = false;
+    bool Loaded = false; // a layout record has been read into it
+    bool Nested = false; // the record of a nested document, which carries no margins
     int32_t LeftMargin = 0;
     int32_t RightMargin = 0;
     int32_t TopMargin = 0;

@@ -1,8 +1,8 @@
 #include "vellum/rvf/rvf_layout_records.h"
 
+#include "platform/byte_cursor.h"
 #include "platform/checked_math.h"
 #include "platform/picture.h"
-#include "vellum/rvf/byte_cursor.h"
 #include "vellum/rvf/rvf_hex.h"
 #include "vellum/vellum_error.h"
 
@@ -13,11 +13,6 @@ namespace {
 constexpr uint32_t kMarginGroupSize = 25;
 constexpr uint32_t kContinuationGroupSize = 16;
 constexpr size_t kMarkerSize = 17;
-
-int32_t ReadI32(ByteCursor& cursor)
-{
-    return static_cast<int32_t>(cursor.ReadU32LE());
-}
 
 int32_t MapListNo(int32_t listNo, const TRVIntegerList* listMap)
 {
@@ -34,32 +29,31 @@ void AppendI32(std::string& out, int32_t value)
         out += static_cast<char>((static_cast<uint32_t>(value) >> (8 * i)) & 0xFF);
 }
 
-void ReadMargins(ByteCursor& cursor, LayoutBody& layout)
+void ReadMargins(platform::ByteCursor& cursor, TRVLayoutInfo& layout)
 {
-    layout.HasMargins = true;
-    layout.LeftMargin = ReadI32(cursor);
-    layout.RightMargin = ReadI32(cursor);
-    layout.TopMargin = ReadI32(cursor);
-    layout.BottomMargin = ReadI32(cursor);
-    layout.MinTextWidth = ReadI32(cursor);
-    layout.MaxTextWidth = ReadI32(cursor);
+    layout.LeftMargin = cursor.ReadI32LE();
+    layout.RightMargin = cursor.ReadI32LE();
+    layout.TopMargin = cursor.ReadI32LE();
+    layout.BottomMargin = cursor.ReadI32LE();
+    layout.MinTextWidth = cursor.ReadI32LE();
+    layout.MaxTextWidth = cursor.ReadI32LE();
     layout.BiDiMode = cursor.ReadByte();
 }
 
-void ReadContinuation(ByteCursor& cursor, LayoutBody& layout, const TRVIntegerList* listMap)
+void ReadContinuation(platform::ByteCursor& cursor, TRVLayoutInfo& layout, const TRVIntegerList* listMap)
 {
-    layout.FirstParaContinued = ReadI32(cursor) != 0;
-    layout.LastParaContinued = ReadI32(cursor) != 0;
-    layout.ContinuedListNo = MapListNo(ReadI32(cursor), listMap);
-    layout.ContinuedListLevel = ReadI32(cursor);
+    layout.FirstParaContinued = cursor.ReadI32LE() != 0;
+    layout.LastParaContinued = cursor.ReadI32LE() != 0;
+    layout.ContinuedListNo = MapListNo(cursor.ReadI32LE(), listMap);
+    layout.ContinuedListLevel = cursor.ReadI32LE();
 }
 
 } // namespace
 
-LayoutBody ReadRvfLayoutBody(std::string_view body, const TRVIntegerList* listMap)
+TRVLayoutInfo ReadRvfLayoutBody(std::string_view body, const TRVIntegerList* listMap)
 {
-    ByteCursor cursor(body);
-    LayoutBody layout;
+    platform::ByteCursor cursor(body);
+    TRVLayoutInfo layout;
     layout.Nested = cursor.ReadU32LE() != 0;
     uint32_t remaining = cursor.ReadU32LE();
     if (!cursor.Ok() || (!layout.Nested && remaining < kMarginGroupSize))
@@ -76,7 +70,7 @@ LayoutBody ReadRvfLayoutBody(std::string_view body, const TRVIntegerList* listMa
     return layout;
 }
 
-std::string WriteRvfLayoutBody(const LayoutBody& layout)
+std::string WriteRvfLayoutBody(const TRVLayoutInfo& layout)
 {
     const bool continued = layout.FirstParaContinued || layout.LastParaContinued;
     std::string out;
@@ -99,7 +93,7 @@ std::string WriteRvfLayoutBody(const LayoutBody& layout)
 
 bool ReadRvfMarkerList(std::string_view body, const TRVIntegerList* listMap, std::vector<PrecedingMarker>& out)
 {
-    ByteCursor cursor(body);
+    platform::ByteCursor cursor(body);
     cursor.ReadU32LE();
     const uint32_t count = cursor.ReadU32LE();
     auto bytes = platform::CheckedMul<uint64_t>(count, kMarkerSize);
@@ -109,11 +103,11 @@ bool ReadRvfMarkerList(std::string_view body, const TRVIntegerList* listMap, std
     out.reserve(count);
     for (uint32_t i = 0; i < count; ++i) {
         PrecedingMarker m;
-        m.ListNo = MapListNo(ReadI32(cursor), listMap);
-        m.Level = ReadI32(cursor);
+        m.ListNo = MapListNo(cursor.ReadI32LE(), listMap);
+        m.Level = cursor.ReadI32LE();
         m.ResetNumbering = cursor.ReadByte() != 0;
-        m.StartFrom = ReadI32(cursor);
-        m.Counter = ReadI32(cursor);
+        m.StartFrom = cursor.ReadI32LE();
+        m.Counter = cursor.ReadI32LE();
         out.push_back(m);
     }
     return cursor.Ok();

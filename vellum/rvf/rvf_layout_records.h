@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "vellum/rv_types.h"
+#include "vellum/rvf/rv_layout_info.h"
 
 namespace platform {
 class Picture;
@@ -16,28 +17,12 @@ class Picture;
 
 namespace vellum {
 
-// The layout body's fields as stored.
-struct LayoutBody {
-    bool Nested = false;
-    bool HasMargins = false; // the viewer's margins and widths (top-level documents only)
-    int32_t LeftMargin = 0;
-    int32_t RightMargin = 0;
-    int32_t TopMargin = 0;
-    int32_t BottomMargin = 0;
-    int32_t MinTextWidth = 0;
-    int32_t MaxTextWidth = 0;
-    uint8_t BiDiMode = 0;
-    bool FirstParaContinued = false;
-    bool LastParaContinued = false;
-    int32_t ContinuedListNo = -1;
-    int32_t ContinuedListLevel = 0;
-};
-
 // Reads a layout body. Throws EVellumError "Invalid RVF format" when a top-level body is
 // shorter than its fixed part or any group is cut short. A continued list style is translated
-// through LISTMAP when there is one; a number beyond the map means no list.
-LayoutBody ReadRvfLayoutBody(std::string_view body, const TRVIntegerList* listMap);
-std::string WriteRvfLayoutBody(const LayoutBody& layout);
+// through LISTMAP when there is one; a number beyond the map means no list. Loaded stays false:
+// the caller decides whether the record applies.
+TRVLayoutInfo ReadRvfLayoutBody(std::string_view body, const TRVIntegerList* listMap);
+std::string WriteRvfLayoutBody(const TRVLayoutInfo& layout);
 
 // One marker standing before a document fragment, for numbering that continues.
 struct PrecedingMarker {

@@ -3,7 +3,7 @@
 // raw UTF-16 lines ended by U+2029. The record being processed switches between them.
 #pragma once
 
-#include "vellum/rvf/byte_cursor.h"
+#include "platform/byte_cursor.h"
 
 #include <cstdint>
 #include <string_view>
@@ -52,7 +52,7 @@ private:
     bool SkipCrLf();
     void SkipParagraphSeparator();
 
-    ByteCursor FCursor;
+    platform::ByteCursor FCursor;
     RvfLineMode FMode = RvfLineMode::Text;
 };
 

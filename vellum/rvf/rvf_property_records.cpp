@@ -14,22 +14,19 @@ namespace {
 constexpr int32_t kBodyLine = 1;
 constexpr uint8_t kWarnUnknownStyle = 1 << 2;
 
-void CopyLayout(const LayoutBody& body, TRVLayoutInfo& layout)
+// A nested document's record carries no margins, so those already known stay.
+void CopyLayout(const TRVLayoutInfo& read, TRVLayoutInfo& layout)
 {
-    layout.Loaded = true;
-    if (body.HasMargins) {
-        layout.LeftMargin = body.LeftMargin;
-        layout.RightMargin = body.RightMargin;
-        layout.TopMargin = body.TopMargin;
-        layout.BottomMargin = body.BottomMargin;
-        layout.MinTextWidth = body.MinTextWidth;
-        layout.MaxTextWidth = body.MaxTextWidth;
-        layout.BiDiMode = body.BiDiMode;
+    if (!read.Nested) {
+        layout = read;
+    } else {
+        layout.Nested = true;
+        layout.FirstParaContinued = read.FirstParaContinued;
+        layout.LastParaContinued = read.LastParaContinued;
+        layout.ContinuedListNo = read.ContinuedListNo;
+        layout.ContinuedListLevel = read.ContinuedListLevel;
     }
-    layout.FirstParaContinued = body.FirstParaContinued;
-    layout.LastParaContinued = body.LastParaContinued;
-    layout.ContinuedListNo = body.ContinuedListNo;
-    layout.ContinuedListLevel = body.ContinuedListLevel;
+    layout.Loaded = true;
 }
 
 } // namespace
@@ -130,8 +127,8 @@ void RvfPropertyRecords::ApplyLayout(const RvfHeader& header, std::string_view l
     if (!layout || !Replacing() || !HasOption(rvfoLoadLayout))
         return;
     // Throws "Invalid RVF format" for a short body, which ends the pass.
-    LayoutBody body = ReadRvfLayoutBody(RvfBodyBytes(line, header.DataMode), FPass.ListStyleMap.get());
-    CopyLayout(body, *layout);
+    TRVLayoutInfo read = ReadRvfLayoutBody(RvfBodyBytes(line, header.DataMode), FPass.ListStyleMap.get());
+    CopyLayout(read, *layout);
 }
 
 bool RvfPropertyRecords::ApplyDocParameter(std::string_view line)

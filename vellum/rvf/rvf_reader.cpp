@@ -1,7 +1,7 @@
 #include "vellum/rvf/rvf_reader.h"
 
+#include "platform/byte_cursor.h"
 #include "platform/files.h"
-#include "vellum/rvf/byte_cursor.h"
 #include "vellum/rvf/rvf_document_sink.h"
 #include "vellum/rvf/rvf_read_pass.h"
 
@@ -118,7 +118,7 @@ bool ReadRvfFile(TCustomRVData& data, const std::string& fileName, const RvfRead
 bool ReadRvfSized(TCustomRVData& data, TRVMemoryStream& stream)
 {
     // The length is checked against the bytes that are there before anything is copied.
-    ByteCursor cursor(stream.Remainder());
+    platform::ByteCursor cursor(stream.Remainder());
     uint32_t length = cursor.ReadU32LE();
     std::string_view body = cursor.Take(length);
     if (!cursor.Ok())

@@ -1,7 +1,7 @@
 #include "vellum/rvf/rvf_style_records.h"
 
-#include "vellum/rvf/prop_reader.h"
-#include "vellum/rvf/prop_writer.h"
+#include "vellum/propstream/prop_reader.h"
+#include "vellum/propstream/prop_writer.h"
 #include "vellum/rvf/rvf_hex.h"
 #include "vellum/style/list_info.h"
 #include "vellum/style/rv_style.h"

@@ -2,6 +2,7 @@
 
 #include "vellum/style/property_builders.h"
 #include "vellum/style/similarity.h"
+#include "vellum/style/style_fields.h"
 
 namespace vellum {
 
@@ -38,6 +39,43 @@ int64_t Bonus(bool same, int64_t score)
 {
     return same ? score : 0;
 }
+
+using C = TCustomRVFontInfo;
+using FontField = fields::Row<C, TRVFontInfoProperty>;
+
+// Unicode and NextStyleNo belong to TFontInfo, which copies and compares them itself; the
+// custom value has no field.
+constexpr FontField kFontFields[] = {
+    {rvfiFontName, [](C& to, const C& from) { to.FontName = from.FontName; },
+     [](const C& a, const C& b) { return SameFaceName(a.FontName, b.FontName); }},
+    fields::Value<C, &C::Size>(rvfiSize),
+    fields::Value<C, &C::Charset>(rvfiCharset),
+    fields::Flag<C, &C::Style, fsBold>(rvfiBold),
+    fields::Flag<C, &C::Style, fsItalic>(rvfiItalic),
+    fields::Flag<C, &C::Style, fsUnderline>(rvfiUnderline),
+    fields::Flag<C, &C::Style, fsStrikeOut>(rvfiStrikeout),
+    fields::Flag<C, &C::StyleEx, rvfsOverline>(rvfiOverline),
+    fields::Flag<C, &C::StyleEx, rvfsAllCaps>(rvfiAllCaps),
+    fields::Value<C, &C::SubSuperScriptType>(rvfiSubSuperScriptType),
+    fields::Value<C, &C::VShift>(rvfiVShift),
+    fields::Value<C, &C::Color>(rvfiColor),
+    fields::Value<C, &C::BackColor>(rvfiBackColor),
+    fields::Value<C, &C::Jump>(rvfiJump),
+    fields::Value<C, &C::HoverBackColor>(rvfiHoverBackColor),
+    fields::Value<C, &C::HoverColor>(rvfiHoverColor),
+    fields::Flag<C, &C::HoverEffects, rvheUnderline>(rvfiHoverUnderline),
+    fields::Value<C, &C::JumpCursor>(rvfiJumpCursor),
+    fields::Value<C, &C::Protection>(rvfiProtection),
+    fields::Value<C, &C::CharScale>(rvfiCharScale),
+    fields::CompareOnly<C, &C::BaseStyleNo>(rvfiBaseStyleNo),
+    fields::Value<C, &C::BiDiMode>(rvfiBiDiMode),
+    fields::Value<C, &C::CharSpacing>(rvfiCharSpacing),
+    fields::Flag<C, &C::Options, rvteoHTMLCode>(rvfiHTMLCode),
+    fields::Flag<C, &C::Options, rvteoRTFCode>(rvfiRTFCode),
+    fields::Value<C, &C::UnderlineType>(rvfiUnderlineType),
+    fields::Value<C, &C::UnderlineColor>(rvfiUnderlineColor),
+    fields::Value<C, &C::HoverUnderlineColor>(rvfiHoverUnderlineColor),
+};
 
 } // namespace
 
@@ -98,94 +136,9 @@ void TCustomRVFontInfo::AssignToFont(Font& font) const
     font.Charset = Charset;
 }
 
-void TCustomRVFontInfo::AssignFlag(const TCustomRVFontInfo& src, TRVFontInfoProperty prop)
-{
-    switch (prop) {
-    case rvfiBold: Style.Set(fsBold, src.Style.Contains(fsBold)); break;
-    case rvfiItalic: Style.Set(fsItalic, src.Style.Contains(fsItalic)); break;
-    case rvfiUnderline: Style.Set(fsUnderline, src.Style.Contains(fsUnderline)); break;
-    case rvfiStrikeout: Style.Set(fsStrikeOut, src.Style.Contains(fsStrikeOut)); break;
-    case rvfiOverline: StyleEx.Set(rvfsOverline, src.StyleEx.Contains(rvfsOverline)); break;
-    case rvfiAllCaps: StyleEx.Set(rvfsAllCaps, src.StyleEx.Contains(rvfsAllCaps)); break;
-    case rvfiHoverUnderline: HoverEffects.Set(rvheUnderline, src.HoverEffects.Contains(rvheUnderline)); break;
-    case rvfiHTMLCode: Options.Set(rvteoHTMLCode, src.Options.Contains(rvteoHTMLCode)); break;
-    case rvfiRTFCode: Options.Set(rvteoRTFCode, src.Options.Contains(rvteoRTFCode)); break;
-    default: break;
-    }
-}
-
 void TCustomRVFontInfo::AssignProperties(const TCustomRVFontInfo& src, TRVFontInfoProperties props)
 {
-    for (int bit = rvfiFontName; bit <= rvfiCustom; ++bit) {
-        auto prop = static_cast<TRVFontInfoProperty>(bit);
-        if (!props.Contains(prop))
-            continue;
-        switch (prop) {
-        case rvfiFontName: FontName = src.FontName; break;
-        case rvfiSize: Size = src.Size; break;
-        case rvfiCharset: Charset = src.Charset; break;
-        case rvfiSubSuperScriptType: SubSuperScriptType = src.SubSuperScriptType; break;
-        case rvfiVShift: VShift = src.VShift; break;
-        case rvfiColor: Color = src.Color; break;
-        case rvfiBackColor: BackColor = src.BackColor; break;
-        case rvfiJump: Jump = src.Jump; break;
-        case rvfiHoverBackColor: HoverBackColor = src.HoverBackColor; break;
-        case rvfiHoverColor: HoverColor = src.HoverColor; break;
-        case rvfiJumpCursor: JumpCursor = src.JumpCursor; break;
-        case rvfiProtection: Protection = src.Protection; break;
-        case rvfiCharScale: CharScale = src.CharScale; break;
-        case rvfiBiDiMode: BiDiMode = src.BiDiMode; break;
-        case rvfiCharSpacing: CharSpacing = src.CharSpacing; break;
-        case rvfiUnderlineType: UnderlineType = src.UnderlineType; break;
-        case rvfiUnderlineColor: UnderlineColor = src.UnderlineColor; break;
-        case rvfiHoverUnderlineColor: HoverUnderlineColor = src.HoverUnderlineColor; break;
-        // Unicode, NextStyleNo, BaseStyleNo and the custom bit copy nothing.
-        case rvfiUnicode:
-        case rvfiNextStyleNo:
-        case rvfiBaseStyleNo:
-        case rvfiCustom: break;
-        default: AssignFlag(src, prop); break;
-        }
-    }
-}
-
-bool TCustomRVFontInfo::EqualFlag(const TCustomRVFontInfo& o, TRVFontInfoProperty prop) const
-{
-    switch (prop) {
-    case rvfiFontName: return SameFaceName(FontName, o.FontName);
-    case rvfiSize: return Size == o.Size;
-    case rvfiCharset: return Charset == o.Charset;
-    case rvfiBold: return Style.Contains(fsBold) == o.Style.Contains(fsBold);
-    case rvfiItalic: return Style.Contains(fsItalic) == o.Style.Contains(fsItalic);
-    case rvfiUnderline: return Style.Contains(fsUnderline) == o.Style.Contains(fsUnderline);
-    case rvfiStrikeout: return Style.Contains(fsStrikeOut) == o.Style.Contains(fsStrikeOut);
-    case rvfiOverline: return StyleEx.Contains(rvfsOverline) == o.StyleEx.Contains(rvfsOverline);
-    case rvfiAllCaps: return StyleEx.Contains(rvfsAllCaps) == o.StyleEx.Contains(rvfsAllCaps);
-    case rvfiSubSuperScriptType: return SubSuperScriptType == o.SubSuperScriptType;
-    case rvfiVShift: return VShift == o.VShift;
-    case rvfiColor: return Color == o.Color;
-    case rvfiBackColor: return BackColor == o.BackColor;
-    case rvfiJump: return Jump == o.Jump;
-    case rvfiHoverBackColor: return HoverBackColor == o.HoverBackColor;
-    case rvfiHoverColor: return HoverColor == o.HoverColor;
-    case rvfiHoverUnderline: return HoverEffects.Contains(rvheUnderline) == o.HoverEffects.Contains(rvheUnderline);
-    case rvfiJumpCursor: return JumpCursor == o.JumpCursor;
-    case rvfiProtection: return Protection == o.Protection;
-    case rvfiCharScale: return CharScale == o.CharScale;
-    case rvfiBaseStyleNo: return BaseStyleNo == o.BaseStyleNo;
-    case rvfiBiDiMode: return BiDiMode == o.BiDiMode;
-    case rvfiCharSpacing: return CharSpacing == o.CharSpacing;
-    case rvfiHTMLCode: return Options.Contains(rvteoHTMLCode) == o.Options.Contains(rvteoHTMLCode);
-    case rvfiRTFCode: return Options.Contains(rvteoRTFCode) == o.Options.Contains(rvteoRTFCode);
-    case rvfiUnderlineType: return UnderlineType == o.UnderlineType;
-    case rvfiUnderlineColor: return UnderlineColor == o.UnderlineColor;
-    case rvfiHoverUnderlineColor: return HoverUnderlineColor == o.HoverUnderlineColor;
-    // Compared by TFontInfo when both sides are text styles of a style sheet.
-    case rvfiUnicode:
-    case rvfiNextStyleNo:
-    case rvfiCustom: return true;
-    }
-    return true;
+    fields::CopySome<C, TRVFontInfoProperty>(kFontFields, *this, src, props);
 }
 
 bool TCustomRVFontInfo::EqualVisual(const TCustomRVFontInfo& o) const
@@ -219,14 +172,13 @@ bool TCustomRVFontInfo::EqualTo(const TCustomRVInfo& other, bool ignoreReference
 
 bool TCustomRVFontInfo::EqualExcept(const TCustomRVFontInfo& other, TRVFontInfoProperties ignored) const
 {
-    for (int bit = rvfiFontName; bit < rvfiCustom; ++bit) {
-        auto prop = static_cast<TRVFontInfoProperty>(bit);
-        if (ignored.Contains(prop))
+    for (const FontField& field : kFontFields) {
+        if (ignored.Contains(field.id))
             continue;
         // Hover properties matter only for links; the hover underline colour always does.
-        if (IsHoverProperty(prop) && !Jump)
+        if (IsHoverProperty(field.id) && !Jump)
             continue;
-        if (!EqualFlag(other, prop))
+        if (!field.equal(*this, other))
             return false;
     }
     return true;

@@ -161,8 +161,6 @@ protected:
 private:
     bool EqualVisual(const TCustomRVFontInfo& other) const;
     bool EqualLinkProperties(const TCustomRVFontInfo& other) const;
-    bool EqualFlag(const TCustomRVFontInfo& other, TRVFontInfoProperty prop) const;
-    void AssignFlag(const TCustomRVFontInfo& source, TRVFontInfoProperty prop);
     int64_t LinkSimilarity(const TCustomRVFontInfo& other) const;
     int64_t FlagSimilarity(const TCustomRVFontInfo& other) const;
     int StylePixelsPerInch(bool useStylePixelsPerInch) const;

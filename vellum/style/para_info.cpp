@@ -4,6 +4,7 @@
 
 #include "vellum/style/property_builders.h"
 #include "vellum/style/similarity.h"
+#include "vellum/style/style_fields.h"
 
 namespace vellum {
 
@@ -39,19 +40,56 @@ constexpr std::string_view kParaProperty2Names[] = {"", "", "", "", "", "", "", 
 #undef RVPI_NAMES_1
 #undef RVPI_NAMES_2
 
-// The option flag that a property value stands for; rvpaoWidowOrphanControl has none.
-bool OptionOf(TRVParaInfoProperty prop, TRVParaOption& option)
-{
-    if (prop < rvpiNoWrap || prop > rvpiKeepWithNext)
-        return false;
-    option = static_cast<TRVParaOption>(prop - rvpiNoWrap);
-    return true;
-}
-
 int64_t Bonus(bool same, int64_t score)
 {
     return same ? score : 0;
 }
+
+using C = TCustomRVParaInfo;
+using ParaField = fields::Row<C, TRVParaInfoProperty>;
+using B = TRVBorder;
+using G = TRVBackgroundRect;
+using R = TRVRect;
+using V = TRVBooleanRect;
+
+// NextParaNo and DefStyleNo belong to TParaInfo, which copies and compares them itself; the
+// custom value has no field. rvpaoWidowOrphanControl has no property value.
+constexpr ParaField kParaFields[] = {
+    fields::Value<C, &C::FirstIndent>(rvpiFirstIndent),
+    fields::Value<C, &C::LeftIndent>(rvpiLeftIndent),
+    fields::Value<C, &C::RightIndent>(rvpiRightIndent),
+    fields::Value<C, &C::SpaceBefore>(rvpiSpaceBefore),
+    fields::Value<C, &C::SpaceAfter>(rvpiSpaceAfter),
+    fields::Value<C, &C::Alignment>(rvpiAlignment),
+    fields::Value<C, &C::LineSpacing>(rvpiLineSpacing),
+    fields::Value<C, &C::LineSpacingType>(rvpiLineSpacingType),
+    fields::Value<C, &C::Background, &G::Color>(rvpiBackground_Color),
+    fields::Value<C, &C::Background, &G::BorderOffsets, &R::Left>(rvpiBackground_BO_Left),
+    fields::Value<C, &C::Background, &G::BorderOffsets, &R::Top>(rvpiBackground_BO_Top),
+    fields::Value<C, &C::Background, &G::BorderOffsets, &R::Right>(rvpiBackground_BO_Right),
+    fields::Value<C, &C::Background, &G::BorderOffsets, &R::Bottom>(rvpiBackground_BO_Bottom),
+    fields::Value<C, &C::Border, &B::Color>(rvpiBorder_Color),
+    fields::Value<C, &C::Border, &B::Style>(rvpiBorder_Style),
+    fields::Value<C, &C::Border, &B::Width>(rvpiBorder_Width),
+    fields::Value<C, &C::Border, &B::InternalWidth>(rvpiBorder_InternalWidth),
+    fields::Value<C, &C::Border, &B::BorderOffsets, &R::Left>(rvpiBorder_BO_Left),
+    fields::Value<C, &C::Border, &B::BorderOffsets, &R::Top>(rvpiBorder_BO_Top),
+    fields::Value<C, &C::Border, &B::BorderOffsets, &R::Right>(rvpiBorder_BO_Right),
+    fields::Value<C, &C::Border, &B::BorderOffsets, &R::Bottom>(rvpiBorder_BO_Bottom),
+    fields::Value<C, &C::Border, &B::VisibleBorders, &V::Left>(rvpiBorder_Vis_Left),
+    fields::Value<C, &C::Border, &B::VisibleBorders, &V::Top>(rvpiBorder_Vis_Top),
+    fields::Value<C, &C::Border, &B::VisibleBorders, &V::Right>(rvpiBorder_Vis_Right),
+    fields::Value<C, &C::Border, &B::VisibleBorders, &V::Bottom>(rvpiBorder_Vis_Bottom),
+    fields::Flag<C, &C::Options, rvpaoNoWrap>(rvpiNoWrap),
+    fields::Flag<C, &C::Options, rvpaoReadOnly>(rvpiReadOnly),
+    fields::Flag<C, &C::Options, rvpaoStyleProtect>(rvpiStyleProtect),
+    fields::Flag<C, &C::Options, rvpaoDoNotWantReturns>(rvpiDoNotWantReturns),
+    fields::Flag<C, &C::Options, rvpaoKeepLinesTogether>(rvpiKeepLinesTogether),
+    fields::Flag<C, &C::Options, rvpaoKeepWithNext>(rvpiKeepWithNext),
+    {rvpiTabs, [](C& to, const C& from) { to.Tabs.Assign(from.Tabs); },
+     [](const C& a, const C& b) { return a.Tabs.IsEqual(b.Tabs); }},
+    fields::Value<C, &C::BiDiMode>(rvpiBiDiMode),
+};
 
 } // namespace
 
@@ -100,91 +138,9 @@ void TCustomRVParaInfo::Assign(const TCustomRVInfo& source)
     BiDiMode = src->BiDiMode;
 }
 
-void TCustomRVParaInfo::AssignProperty(const TCustomRVParaInfo& s, TRVParaInfoProperty prop)
-{
-    TRVParaOption option;
-    if (OptionOf(prop, option)) {
-        Options.Set(option, s.Options.Contains(option));
-        return;
-    }
-    switch (prop) {
-    case rvpiFirstIndent: FirstIndent = s.FirstIndent; break;
-    case rvpiLeftIndent: LeftIndent = s.LeftIndent; break;
-    case rvpiRightIndent: RightIndent = s.RightIndent; break;
-    case rvpiSpaceBefore: SpaceBefore = s.SpaceBefore; break;
-    case rvpiSpaceAfter: SpaceAfter = s.SpaceAfter; break;
-    case rvpiAlignment: Alignment = s.Alignment; break;
-    case rvpiLineSpacing: LineSpacing = s.LineSpacing; break;
-    case rvpiLineSpacingType: LineSpacingType = s.LineSpacingType; break;
-    case rvpiBackground_Color: Background.Color = s.Background.Color; break;
-    case rvpiBackground_BO_Left: Background.BorderOffsets.Left = s.Background.BorderOffsets.Left; break;
-    case rvpiBackground_BO_Top: Background.BorderOffsets.Top = s.Background.BorderOffsets.Top; break;
-    case rvpiBackground_BO_Right: Background.BorderOffsets.Right = s.Background.BorderOffsets.Right; break;
-    case rvpiBackground_BO_Bottom: Background.BorderOffsets.Bottom = s.Background.BorderOffsets.Bottom; break;
-    case rvpiBorder_Color: Border.Color = s.Border.Color; break;
-    case rvpiBorder_Style: Border.Style = s.Border.Style; break;
-    case rvpiBorder_Width: Border.Width = s.Border.Width; break;
-    case rvpiBorder_InternalWidth: Border.InternalWidth = s.Border.InternalWidth; break;
-    case rvpiBorder_BO_Left: Border.BorderOffsets.Left = s.Border.BorderOffsets.Left; break;
-    case rvpiBorder_BO_Top: Border.BorderOffsets.Top = s.Border.BorderOffsets.Top; break;
-    case rvpiBorder_BO_Right: Border.BorderOffsets.Right = s.Border.BorderOffsets.Right; break;
-    case rvpiBorder_BO_Bottom: Border.BorderOffsets.Bottom = s.Border.BorderOffsets.Bottom; break;
-    case rvpiBorder_Vis_Left: Border.VisibleBorders.Left = s.Border.VisibleBorders.Left; break;
-    case rvpiBorder_Vis_Top: Border.VisibleBorders.Top = s.Border.VisibleBorders.Top; break;
-    case rvpiBorder_Vis_Right: Border.VisibleBorders.Right = s.Border.VisibleBorders.Right; break;
-    case rvpiBorder_Vis_Bottom: Border.VisibleBorders.Bottom = s.Border.VisibleBorders.Bottom; break;
-    case rvpiTabs: Tabs.Assign(s.Tabs); break;
-    case rvpiBiDiMode: BiDiMode = s.BiDiMode; break;
-    default: break; // NextParaNo, DefStyleNo and the custom value copy nothing
-    }
-}
-
 void TCustomRVParaInfo::AssignProperties(const TCustomRVParaInfo& source, ParaInfoProperties props)
 {
-    for (int v = rvpiFirstIndent; v <= rvpiCustom; ++v) {
-        auto prop = static_cast<TRVParaInfoProperty>(v);
-        if (props.Contains(prop))
-            AssignProperty(source, prop);
-    }
-}
-
-bool TCustomRVParaInfo::EqualProperty(const TCustomRVParaInfo& o, TRVParaInfoProperty prop) const
-{
-    TRVParaOption option;
-    if (OptionOf(prop, option))
-        return Options.Contains(option) == o.Options.Contains(option);
-    const TRVBorder& b = Border;
-    const TRVBackgroundRect& g = Background;
-    switch (prop) {
-    case rvpiFirstIndent: return FirstIndent == o.FirstIndent;
-    case rvpiLeftIndent: return LeftIndent == o.LeftIndent;
-    case rvpiRightIndent: return RightIndent == o.RightIndent;
-    case rvpiSpaceBefore: return SpaceBefore == o.SpaceBefore;
-    case rvpiSpaceAfter: return SpaceAfter == o.SpaceAfter;
-    case rvpiAlignment: return Alignment == o.Alignment;
-    case rvpiLineSpacing: return LineSpacing == o.LineSpacing;
-    case rvpiLineSpacingType: return LineSpacingType == o.LineSpacingType;
-    case rvpiBackground_Color: return g.Color == o.Background.Color;
-    case rvpiBackground_BO_Left: return g.BorderOffsets.Left == o.Background.BorderOffsets.Left;
-    case rvpiBackground_BO_Top: return g.BorderOffsets.Top == o.Background.BorderOffsets.Top;
-    case rvpiBackground_BO_Right: return g.BorderOffsets.Right == o.Background.BorderOffsets.Right;
-    case rvpiBackground_BO_Bottom: return g.BorderOffsets.Bottom == o.Background.BorderOffsets.Bottom;
-    case rvpiBorder_Color: return b.Color == o.Border.Color;
-    case rvpiBorder_Style: return b.Style == o.Border.Style;
-    case rvpiBorder_Width: return b.Width == o.Border.Width;
-    case rvpiBorder_InternalWidth: return b.InternalWidth == o.Border.InternalWidth;
-    case rvpiBorder_BO_Left: return b.BorderOffsets.Left == o.Border.BorderOffsets.Left;
-    case rvpiBorder_BO_Top: return b.BorderOffsets.Top == o.Border.BorderOffsets.Top;
-    case rvpiBorder_BO_Right: return b.BorderOffsets.Right == o.Border.BorderOffsets.Right;
-    case rvpiBorder_BO_Bottom: return b.BorderOffsets.Bottom == o.Border.BorderOffsets.Bottom;
-    case rvpiBorder_Vis_Left: return b.VisibleBorders.Left == o.Border.VisibleBorders.Left;
-    case rvpiBorder_Vis_Top: return b.VisibleBorders.Top == o.Border.VisibleBorders.Top;
-    case rvpiBorder_Vis_Right: return b.VisibleBorders.Right == o.Border.VisibleBorders.Right;
-    case rvpiBorder_Vis_Bottom: return b.VisibleBorders.Bottom == o.Border.VisibleBorders.Bottom;
-    case rvpiTabs: return Tabs.IsEqual(o.Tabs);
-    case rvpiBiDiMode: return BiDiMode == o.BiDiMode;
-    default: return true; // compared by TParaInfo, or no field at all
-    }
+    fields::CopySome<C, TRVParaInfoProperty>(kParaFields, *this, source, props);
 }
 
 bool TCustomRVParaInfo::EqualTo(const TCustomRVInfo& other, bool ignoreReferences) const
@@ -201,9 +157,8 @@ bool TCustomRVParaInfo::EqualTo(const TCustomRVInfo& other, bool ignoreReference
 
 bool TCustomRVParaInfo::EqualExcept(const TCustomRVParaInfo& other, ParaInfoProperties ignored) const
 {
-    for (int v = rvpiFirstIndent; v < rvpiCustom; ++v) {
-        auto prop = static_cast<TRVParaInfoProperty>(v);
-        if (!ignored.Contains(prop) && !EqualProperty(other, prop))
+    for (const ParaField& field : kParaFields) {
+        if (!ignored.Contains(field.id) && !field.equal(*this, other))
             return false;
     }
     return true;

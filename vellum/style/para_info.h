@@ -116,8 +116,6 @@ protected:
     static std::span<const PropertyInfo> ParaProperties();
 
 private:
-    bool EqualProperty(const TCustomRVParaInfo& other, TRVParaInfoProperty prop) const;
-    void AssignProperty(const TCustomRVParaInfo& source, TRVParaInfoProperty prop);
     int64_t IndentSimilarity(const TCustomRVParaInfo& other) const;
     int64_t BackgroundSimilarity(const TCustomRVParaInfo& other) const;
     int64_t TabSimilarity(const TCustomRVParaInfo& other) const;

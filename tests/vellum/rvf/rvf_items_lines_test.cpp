@@ -16,7 +16,7 @@ namespace vellum {
 namespace {
 
 using items_test::FakeItemContext;
-using items_test::ToHex;
+using items_test::Hex;
 using platform::PictureFormat;
 
 struct Fed {
@@ -128,7 +128,7 @@ TEST(RvfItemsLines, NoteLinesAndBody)
             TCustomRVData data;
             FakeItemContext context;
             auto item = Make(styleNo, data);
-            const std::string stored = dataMode == 2 ? body : ToHex(body);
+            const std::string stored = dataMode == 2 ? body : Hex(body);
             Fed fed = Feed(*item, dataMode, {"1", "12", "2", "protect", "1", "7", "t", "hint=h", stored}, context);
             auto& note = static_cast<TCustomRVNoteItemInfo&>(*item);
             EXPECT_TRUE(fed.ok);
@@ -151,7 +151,7 @@ TEST(RvfItemsLines, NoteBodyFailures)
         bool nestedResult;
         size_t reads;
     } cases[] = {
-        {"nested document fails", ToHex("0 1 0 0 0 0\r\n"), false, 1},
+        {"nested document fails", Hex("0 1 0 0 0 0\r\n"), false, 1},
         {"odd hex", "2D3", true, 0},
         {"bad hex digit", "2D38G0", true, 0},
     };
@@ -217,19 +217,19 @@ TEST(RvfItemsLines, PictureRecords)
         uint8_t warnings;
         int width; // -1: no picture; 32: the invalid picture
     } cases[] = {
-        {"hex", 0, {"p", "TBitmap", ToHex(bmp)}, 0, true, 0, 2},
-        {"lower-case hex", 0, {"p", "TBitmap", "width=5", "", "x", items_test::ToHex(bmp)}, 0, true, 0, 2},
+        {"hex", 0, {"p", "TBitmap", Hex(bmp)}, 0, true, 0, 2},
+        {"lower-case hex", 0, {"p", "TBitmap", "width=5", "", "x", items_test::Hex(bmp)}, 0, true, 0, 2},
         {"binary", 2, {"p", "TBitmap", bmp}, 0, true, 0, 2},
-        {"unknown mode reads as hex", 7, {"p", "TBitmap", ToHex(bmp)}, 0, true, 0, 2},
+        {"unknown mode reads as hex", 7, {"p", "TBitmap", Hex(bmp)}, 0, true, 0, 2},
         {"by name: no picture", 1, {"p", "filename=a.bmp"}, 0, true, 0, -1},
         {"no line for the body", 0, {"p", "TBitmap"}, 0, true, 0, -1},
         {"unknown class fails", 0, {"p", "TGIFImage", "4749"}, 0, false, 1u << 0, -1},
         {"unknown class let through", 0, {"p", "TGIFImage", "4749"},
          OptionBit<TRVFOptions>(rvfoIgnoreUnknownPicFmt), true, 1u << 0, -1},
-        {"odd hex gives the invalid picture", 0, {"p", "TBitmap", ToHex(bmp) + "0"}, 0, true, 1u << 6, 32},
-        {"corrupt bitmap", 0, {"p", "TBitmap", ToHex(bmp.substr(0, 40))}, 0, true, 1u << 6, 32},
+        {"odd hex gives the invalid picture", 0, {"p", "TBitmap", Hex(bmp) + "0"}, 0, true, 1u << 6, 32},
+        {"corrupt bitmap", 0, {"p", "TBitmap", Hex(bmp.substr(0, 40))}, 0, true, 1u << 6, 32},
         {"a bitmap is no icon", 2, {"p", "TIcon", bmp}, 0, true, 1u << 6, 32},
-        {"bad digit after a whole picture fails", 0, {"p", "TBitmap", ToHex(bmp) + "QQ"}, 0, false, 0, 0},
+        {"bad digit after a whole picture fails", 0, {"p", "TBitmap", Hex(bmp) + "QQ"}, 0, false, 0, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -278,7 +278,7 @@ TEST(RvfItemsLines, PicturesOfEveryClassDecodeToTheirSize)
             TCustomRVData data;
             FakeItemContext context;
             auto item = Make(rvsHotPicture, data);
-            std::string body = dataMode == 2 ? c.bytes : ToHex(c.bytes);
+            std::string body = dataMode == 2 ? c.bytes : Hex(c.bytes);
             ASSERT_TRUE(Feed(*item, dataMode, {"p", c.className, body}, context).ok);
             auto& picture = static_cast<TRVGraphicItemInfo&>(*item);
             ASSERT_TRUE(picture.Picture);
@@ -313,7 +313,7 @@ TEST(RvfItemsLines, BitmapExtrasApplyBeforeTheBody)
     ASSERT_TRUE(ReadFixedItemLine(*item, header, "TBitmap", context));
     EXPECT_TRUE(item->StoreExtraInt(rvepTransparent, 1));
     header.LineIndex = 3;
-    ASSERT_TRUE(ReadFixedItemLine(*item, header, ToHex(items_test::SmallBmp()), context));
+    ASSERT_TRUE(ReadFixedItemLine(*item, header, Hex(items_test::SmallBmp()), context));
     int32_t transparent = 0;
     EXPECT_TRUE(item->FetchExtraInt(rvepTransparent, transparent));
     EXPECT_EQ(transparent, 1);

@@ -16,7 +16,7 @@ namespace vellum {
 namespace {
 
 using namespace std::string_literals;
-using items_test::ToHex;
+using items_test::Hex;
 
 constexpr TRVFOptions kViewerOptions = 0xCC43;
 const std::string kVersion = "-8 1 3\r\n";
@@ -110,7 +110,7 @@ TEST(RvfItemsRecords, PicturesInHexAndBinary)
             SCOPED_TRACE(std::to_string(styleNo) + (binary ? " binary" : " hex"));
             const std::string kind = std::to_string(styleNo);
             Reader reader;
-            std::string body = binary ? Binary(bmp) : ToHex(bmp) + "\r\n";
+            std::string body = binary ? Binary(bmp) : Hex(bmp) + "\r\n";
             ASSERT_TRUE(reader.Read(kVersion + kind + " 6 0 0 " + (binary ? "2" : "0") +
                                     " 0 3\r\npic\r\nTBitmap\r\nwidth=40\r\nWidth=9\r\nhint=a\x01\x02" +
                                     "b\r\n" + body + "0 1 0 0 0 0\r\nx\r\n"));
@@ -141,7 +141,7 @@ TEST(RvfItemsRecords, PictureFailuresAndDrops)
         uint8_t warnings;
     } cases[] = {
         {"corrupt body: the invalid picture, reading goes on",
-         "-3 3 0 0 0 0\r\np\r\nTBitmap\r\n" + ToHex(bmp.substr(0, 30)) + "\r\n", kViewerOptions, true, "-3 0", 1u << 6},
+         "-3 3 0 0 0 0\r\np\r\nTBitmap\r\n" + Hex(bmp.substr(0, 30)) + "\r\n", kViewerOptions, true, "-3 0", 1u << 6},
         {"body beyond the pixel limit", "-3 3 0 0 2 0\r\np\r\nTBitmap\r\n" +
          Binary("BM"s + std::string(12, '\0') + "\x28\0\0\0\xFF\xFF\0\0\xFF\xFF\0\0\x01\0\x18\0"s +
                 std::string(24, '\0')), kViewerOptions, true, "-3 0", 1u << 6},
@@ -274,7 +274,7 @@ TEST(RvfItemsRecords, NotesReadTheirTextInTheSamePass)
             Reader reader;
             std::string note = std::to_string(styleNo) + " 8 0 0 " + (binary ? "2" : "0") +
                                " 0\r\n0\r\n0\r\n0\r\nprotect\r\n0\r\n1\r\nn\r\n" +
-                               (binary ? Binary(kNoteBody) : ToHex(kNoteBody) + "\r\n");
+                               (binary ? Binary(kNoteBody) : Hex(kNoteBody) + "\r\n");
             ASSERT_TRUE(reader.Read(kVersion + note + note + "0 1 -1 0 0 0\r\nafter\r\n"));
             ASSERT_EQ(reader.Kinds(), std::to_string(styleNo) + " " + std::to_string(styleNo) + " 0");
             auto& second = reader.Item<TCustomRVNoteItemInfo>(1);
@@ -320,9 +320,9 @@ TEST(RvfItemsRecords, NoteFailures)
         const char* name;
         std::string body;
     } cases[] = {
-        {"text style outside the table", ToHex("-8 1 3\r\n9 1 0 0 0 0\r\nx\r\n")},
-        {"incomplete note text", ToHex("-8 1 3\r\n0 2 0 0 0 0\r\nx\r\n")},
-        {"bad hex digit", ToHex(kNoteBody) + "G0"},
+        {"text style outside the table", Hex("-8 1 3\r\n9 1 0 0 0 0\r\nx\r\n")},
+        {"incomplete note text", Hex("-8 1 3\r\n0 2 0 0 0 0\r\nx\r\n")},
+        {"bad hex digit", Hex(kNoteBody) + "G0"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -4,6 +4,7 @@
 
 #include "platform/picture.h"
 #include "tests/platform/picture_fixtures.h"
+#include "tests/vellum/rvf/printable_bytes.h"
 #include "vellum/document/custom_rv_data.h"
 #include "vellum/rvf/rvf_item_context.h"
 #include "vellum/style/rv_style.h"
@@ -14,6 +15,8 @@
 #include <vector>
 
 namespace vellum::items_test {
+
+using testing::Hex;
 
 class FakeItemContext : public RvfItemContext {
 public:
@@ -41,18 +44,6 @@ public:
 
     std::shared_ptr<const platform::Picture> invalid{MakeBuiltInInvalidPicture()};
 };
-
-inline std::string ToHex(std::string_view bytes)
-{
-    static const char* digits = "0123456789ABCDEF";
-    std::string out;
-    for (char c : bytes) {
-        auto b = static_cast<unsigned char>(c);
-        out.push_back(digits[b >> 4]);
-        out.push_back(digits[b & 15]);
-    }
-    return out;
-}
 
 // A 2 x 3 24-bit BMP file.
 inline std::string SmallBmp()

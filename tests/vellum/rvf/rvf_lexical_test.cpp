@@ -1,5 +1,4 @@
 // Line framing, header fields and hex text of the RVF reader.
-#include "vellum/rvf/byte_cursor.h"
 #include "vellum/rvf/rvf_field_cursor.h"
 #include "vellum/rvf/rvf_hex.h"
 #include "vellum/rvf/rvf_line_reader.h"
@@ -14,26 +13,6 @@ namespace vellum {
 namespace {
 
 using namespace std::string_literals;
-
-TEST(ByteCursor, ErrorIsStickyAndNothingMovesAfterIt)
-{
-    const std::string bytes = "\x01\x02\x03\x04\x05";
-    ByteCursor cursor(bytes);
-    EXPECT_EQ(cursor.ReadU32LE(), 0x04030201u);
-    EXPECT_EQ(cursor.Take(2), ""); // only one byte left
-    EXPECT_FALSE(cursor.Ok());
-    EXPECT_EQ(cursor.ReadByte(), 0);
-    EXPECT_EQ(cursor.Peek(), -1);
-    EXPECT_EQ(cursor.Position(), 4u);
-    EXPECT_TRUE(cursor.AtEnd());
-}
-
-TEST(ByteCursor, HugeLengthFailsWithoutAllocating)
-{
-    ByteCursor cursor("abc");
-    EXPECT_EQ(cursor.Take(SIZE_MAX), "");
-    EXPECT_FALSE(cursor.Ok());
-}
 
 // Reads every line of BLOCK in text mode and shows it as "[line]".
 std::string TextLines(const std::string& block)

@@ -22,8 +22,8 @@ TEST(RvfStylesLayout, FullTopLevelBodySetsEverything)
 {
     std::string body = I32s({0, 41, 5, 6, 7, 8, 100, 900}) + "\x02" + I32s({1, 1, 3, 2});
     ASSERT_EQ(body.size(), 8u + 41u);
-    LayoutBody l = ReadRvfLayoutBody(body, nullptr);
-    EXPECT_TRUE(l.HasMargins);
+    TRVLayoutInfo l = ReadRvfLayoutBody(body, nullptr);
+    EXPECT_FALSE(l.Nested);
     EXPECT_EQ(l.LeftMargin, 5);
     EXPECT_EQ(l.RightMargin, 6);
     EXPECT_EQ(l.TopMargin, 7);
@@ -41,14 +41,14 @@ TEST(RvfStylesLayout, FullTopLevelBodySetsEverything)
 TEST(RvfStylesLayout, ShortAndNestedBodies)
 {
     // 25 bytes: margins only; extra bytes beyond N are ignored.
-    LayoutBody l = ReadRvfLayoutBody(I32s({0, 25, 1, 2, 3, 4, 5, 6}) + std::string(1, '\0') + "tail", nullptr);
+    TRVLayoutInfo l = ReadRvfLayoutBody(I32s({0, 25, 1, 2, 3, 4, 5, 6}) + std::string(1, '\0') + "tail", nullptr);
     EXPECT_EQ(l.MaxTextWidth, 6);
     EXPECT_FALSE(l.FirstParaContinued);
     EXPECT_EQ(l.ContinuedListNo, -1);
     // Nested: only the continuation group, list number through the map.
     TRVIntegerList map = {7, 9};
     l = ReadRvfLayoutBody(I32s({1, 16, 1, 0, 1, 4}), &map);
-    EXPECT_FALSE(l.HasMargins);
+    EXPECT_TRUE(l.Nested);
     EXPECT_EQ(l.ContinuedListNo, 9);
     EXPECT_EQ(l.ContinuedListLevel, 4);
     // A number beyond the map names no list.

@@ -6,7 +6,8 @@
 #include <string>
 
 #include "app/snapshot_style.h"
-#include "vellum/rvf/prop_writer.h"
+#include "tests/vellum/rvf/printable_bytes.h"
+#include "vellum/propstream/prop_writer.h"
 #include "vellum/rvf/rv_doc_parameters.h"
 #include "vellum/rvf/rvf_layout_records.h"
 #include "vellum/rvf/rvf_reader.h"
@@ -16,17 +17,7 @@ namespace vellum {
 namespace {
 
 using namespace std::string_literals;
-
-std::string Hex(std::string_view bytes)
-{
-    static const char* digits = "0123456789ABCDEF";
-    std::string out;
-    for (unsigned char c : bytes) {
-        out += digits[c >> 4];
-        out += digits[c & 15];
-    }
-    return out;
-}
+using testing::Hex;
 
 std::string Binary(std::string_view bytes)
 {
@@ -65,7 +56,7 @@ std::string OneParaStyle()
 // background, and text in the new styles.
 std::string SnapshotWithTables()
 {
-    LayoutBody layout;
+    TRVLayoutInfo layout;
     layout.LeftMargin = 40;
     return "-8 1 3\r\n"s + "-9 2 0 0 2 0 1\r\nRVStyle1\r\n" + Binary(ThreeTextStyles()) +
            "-9 2 0 0 0 0 2\r\nRVStyle1\r\n" + Hex(OneParaStyle()) + "\r\n" +

@@ -2,7 +2,7 @@
 // with maps otherwise, empty and broken bodies, and the warning for unknown properties.
 #include <gtest/gtest.h>
 
-#include "vellum/rvf/prop_writer.h"
+#include "vellum/propstream/prop_writer.h"
 #include "vellum/rvf/rvf_style_records.h"
 #include "vellum/style/rv_style.h"
 

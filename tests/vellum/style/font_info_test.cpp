@@ -136,12 +136,11 @@ TEST(FontInfoSingleSymbols, AddsProtection)
 TEST(FontInfoSimilarity, IdenticalStylesScoreTheSumOfAllBonuses)
 {
     TFontInfo a, b;
-    // Size 10000 + VShift 1000 + scale 300 + spacing 1000; colours 3000 - (window text vs itself)
-    // and 50000 + 30000 (none/none); BiDi 1000, script 50000, face 10000; six flags and the
-    // plain bonus 7 x 50000; HTML and RTF 100000; charset 50000.
-    int32_t colour = ColorSimilarity(clWindowText, clWindowText, 3333, 3000);
-    int64_t expected = 12300 + colour + 80000 + 61000 + 350000 + 100000 + 50000;
-    EXPECT_EQ(a.Similarity(b), expected);
+    // Size 10000 + VShift 1000 + scale 300 + spacing 1000; text colour 3000 (window text against
+    // itself: no component distance, same brightness class) and background 50000 + 30000
+    // (none/none); BiDi 1000, script 50000, face 10000; six flags and the plain bonus
+    // 7 x 50000; HTML and RTF 100000; charset 50000.
+    EXPECT_EQ(a.Similarity(b), 12300 + 3000 + 80000 + 61000 + 350000 + 100000 + 50000);
 }
 
 TEST(FontInfoSimilarity, Rules)

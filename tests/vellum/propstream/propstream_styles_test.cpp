@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "vellum/rvf/prop_reader.h"
-#include "vellum/rvf/prop_writer.h"
+#include "vellum/propstream/prop_reader.h"
+#include "vellum/propstream/prop_writer.h"
 #include "vellum/style/font_info.h"
 #include "vellum/style/list_info.h"
 #include "vellum/style/para_info.h"

@@ -2,7 +2,7 @@
 // component holds them.
 #include <gtest/gtest.h>
 
-#include "vellum/rvf/component_stream.h"
+#include "vellum/propstream/component_stream.h"
 #include "vellum/style/property_builders.h"
 
 namespace vellum {

@@ -1,4 +1,4 @@
-#include "vellum/rvf/prop_reader.h"
+#include "vellum/propstream/prop_reader.h"
 
 #include <array>
 
@@ -6,7 +6,8 @@
 #include "platform/codepage.h"
 #include "platform/picture.h"
 #include "platform/utf8.h"
-#include "vellum/rvf/prop_picture.h"
+#include "vellum/propstream/prop_picture.h"
+#include "vellum/vellum_error.h"
 
 namespace vellum {
 
@@ -78,11 +79,11 @@ std::optional<PropValueType> PropReader::ReadValueType()
 {
     const int t = PeekType();
     if (t < 0) {
-        Fail("Stream read error");
+        Fail(messages::kStreamReadError);
         return std::nullopt;
     }
     if (t >= kPropValueTypeCount) {
-        Fail("Invalid property value type");
+        Fail(messages::kInvalidPropertyValueType);
         return std::nullopt;
     }
     FCursor.ReadByte();
@@ -93,7 +94,7 @@ bool PropReader::ReadExpected(PropValueType type)
 {
     auto t = ReadValueType();
     if (t && *t != type)
-        Fail("Invalid stream format");
+        Fail(messages::kInvalidStreamFormat);
     return Ok();
 }
 
@@ -102,7 +103,7 @@ bool PropReader::ReadShortString(std::string& out)
     const uint8_t length = FCursor.ReadByte();
     std::string_view text = FCursor.Take(length);
     if (!FCursor.Ok()) {
-        Fail("Stream read error");
+        Fail(messages::kStreamReadError);
         return false;
     }
     out.assign(text);
@@ -123,13 +124,13 @@ std::optional<int64_t> PropReader::ReadInteger()
     if (!t)
         return std::nullopt;
     if (!IsIntegerType(int(*t))) {
-        Fail("Invalid property value");
+        Fail(messages::kInvalidPropertyValue);
         return std::nullopt;
     }
     const int size = FixedSize(*t);
     std::string_view raw = FCursor.Take(static_cast<size_t>(size));
     if (!FCursor.Ok()) {
-        Fail("Stream read error");
+        Fail(messages::kStreamReadError);
         return std::nullopt;
     }
     uint64_t value = 0;
@@ -144,7 +145,7 @@ bool PropReader::ReadTextValue(PropValueType type, std::u16string& out)
     const uint64_t unit = type == VT::WString ? 2 : 1;
     auto bytes = platform::CheckedMul<uint64_t>(length, unit);
     if (!bytes || *bytes > FCursor.Remaining()) {
-        Fail("Stream read error");
+        Fail(messages::kStreamReadError);
         return false;
     }
     std::string_view raw = FCursor.Take(static_cast<size_t>(*bytes));
@@ -244,7 +245,7 @@ bool PropReader::SkipValue()
     std::vector<Open> open;
     do {
         if (!SkipStep(open) || !FCursor.Ok()) {
-            Fail("Stream read error");
+            Fail(messages::kStreamReadError);
             return false;
         }
     } while (!open.empty());
@@ -256,7 +257,7 @@ bool PropReader::SkipValue()
 bool PropReader::EnterObject()
 {
     if (FDepth >= kMaxObjectDepth) {
-        Fail("Objects nested too deep");
+        Fail(messages::kObjectsNestedTooDeep);
         return false;
     }
     ++FDepth;
@@ -269,7 +270,7 @@ bool PropReader::ReadProperties(Persistent& obj)
         return false;
     while (Ok() && !EndOfList()) {
         if (FCursor.AtEnd())
-            Fail("Stream read error");
+            Fail(messages::kStreamReadError);
         else
             ReadEntry(obj);
     }
@@ -294,7 +295,7 @@ bool PropReader::ReadCollectionValue(RvCollection& collection)
         if (!ReadExpected(VT::List))
             break;
         if (++count > limit) {
-            Fail("Too many collection items");
+            Fail(messages::kTooManyCollectionItems);
             break;
         }
         ReadProperties(collection.AddPersistent());
@@ -368,7 +369,7 @@ bool PropReader::ReadEntry(Persistent& obj)
             streamed->TakesStreamedProperty(target.Last))
         {
             if (!streamed->ReadStreamedProperty(target.Last, *this))
-                Fail("Invalid property value");
+                Fail(messages::kInvalidPropertyValue);
             return Ok();
         }
     }
@@ -376,7 +377,7 @@ bool PropReader::ReadEntry(Persistent& obj)
     if (!ValueEnd(end))
         return false;
     if (!resolved)
-        return ReportEntryError(PropErrorKind::InvalidPath, name, end, "Invalid property path");
+        return ReportEntryError(PropErrorKind::InvalidPath, name, end, messages::kInvalidPropertyPath);
     std::optional<PropErrorKind> error;
     if (target.Picture) {
         error = ReadPicture(*target.Object, *target.Picture);
@@ -395,8 +396,8 @@ bool PropReader::ReadEntry(Persistent& obj)
     case PropErrorKind::UnknownProperty:
         return ReportEntryError(*error, name, end, "Property " + name + " does not exist");
     case PropErrorKind::ReadOnly: return ReportEntryError(*error, name, end, "Property is read-only");
-    case PropErrorKind::InvalidValue: return ReportEntryError(*error, name, end, "Invalid property value");
-    case PropErrorKind::InvalidPath: return ReportEntryError(*error, name, end, "Invalid property path");
+    case PropErrorKind::InvalidValue: return ReportEntryError(*error, name, end, messages::kInvalidPropertyValue);
+    case PropErrorKind::InvalidPath: return ReportEntryError(*error, name, end, messages::kInvalidPropertyPath);
     }
     return false;
 }
@@ -552,7 +553,7 @@ std::optional<PropErrorKind> PropReader::ReadPicture(Persistent& obj, const Prop
         return PropErrorKind::InvalidValue;
     std::string_view data = FCursor.Take(FCursor.ReadU32LE());
     if (!FCursor.Ok()) {
-        Fail("Stream read error");
+        Fail(messages::kStreamReadError);
         return std::nullopt;
     }
     auto picture = DecodePictureData(data);
@@ -588,7 +589,7 @@ std::optional<PropErrorKind> PropReader::ReadDefined(Persistent& obj, std::strin
 {
     const DefinedValue value = ReadDefinedValue();
     if (!FCursor.Ok()) {
-        Fail("Stream read error");
+        Fail(messages::kStreamReadError);
         return std::nullopt;
     }
     switch (obj.ReadDefinedProperty(name, value)) {

@@ -1,4 +1,4 @@
-#include "vellum/rvf/prop_values.h"
+#include "vellum/propstream/prop_values.h"
 
 #include <cmath>
 #include <cstring>

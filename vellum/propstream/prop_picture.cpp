@@ -1,9 +1,9 @@
-#include "vellum/rvf/prop_picture.h"
+#include "vellum/propstream/prop_picture.h"
 
 #include <optional>
 
+#include "platform/byte_cursor.h"
 #include "platform/picture.h"
-#include "vellum/rvf/byte_cursor.h"
 
 namespace vellum {
 
@@ -67,7 +67,7 @@ std::string EncodePictureData(const platform::Picture& picture)
 
 std::unique_ptr<platform::Picture> DecodePictureData(std::string_view data)
 {
-    ByteCursor cursor(data);
+    platform::ByteCursor cursor(data);
     const uint8_t nameLength = cursor.ReadByte();
     const PictureClass* cls = ClassNamed(cursor.Take(nameLength));
     if (!cursor.Ok() || !cls)

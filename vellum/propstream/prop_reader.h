@@ -13,9 +13,9 @@
 #include <string>
 #include <string_view>
 
-#include "vellum/rvf/byte_cursor.h"
-#include "vellum/rvf/prop_streamed.h"
-#include "vellum/rvf/prop_values.h"
+#include "platform/byte_cursor.h"
+#include "vellum/propstream/prop_streamed.h"
+#include "vellum/propstream/prop_values.h"
 #include "vellum/style/persistent.h"
 
 namespace vellum {
@@ -51,7 +51,7 @@ public:
     const std::string& FailMessage() const { return FFailMessage; }
     // Makes the reader fatal with MESSAGE (the first message is kept).
     void Fail(std::string message);
-    ByteCursor& Cursor() { return FCursor; }
+    platform::ByteCursor& Cursor() { return FCursor; }
     size_t Position() const { return FCursor.Position(); }
 
     // ---- Values ----
@@ -109,7 +109,7 @@ private:
     bool SkipSized(size_t unit);
     bool SkipSetNames();
 
-    ByteCursor FCursor;
+    platform::ByteCursor FCursor;
     bool FFailed = false;
     std::string FFailMessage;
     int FDepth = 0;

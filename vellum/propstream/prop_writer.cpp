@@ -1,9 +1,9 @@
-#include "vellum/rvf/prop_writer.h"
+#include "vellum/propstream/prop_writer.h"
 
 #include "platform/picture.h"
 #include "platform/utf8.h"
-#include "vellum/rvf/prop_picture.h"
-#include "vellum/rvf/prop_streamed.h"
+#include "vellum/propstream/prop_picture.h"
+#include "vellum/propstream/prop_streamed.h"
 
 namespace vellum {
 

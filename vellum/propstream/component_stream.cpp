@@ -1,4 +1,6 @@
-#include "vellum/rvf/component_stream.h"
+#include "vellum/propstream/component_stream.h"
+
+#include "vellum/vellum_error.h"
 
 namespace vellum {
 
@@ -23,7 +25,7 @@ bool ReadChildren(PropReader& reader, const ComponentRegistry& registry, Compone
 {
     while (reader.Ok() && !reader.EndOfList()) {
         if (!parent.AcceptsChildren()) {
-            reader.Fail("Unexpected child component");
+            reader.Fail(messages::kUnexpectedChildComponent);
             return false;
         }
         auto child = ReadComponent(reader, registry, nullptr);
@@ -54,7 +56,7 @@ bool CheckSignature(PropReader& reader)
 {
     std::string_view sig = reader.Cursor().Take(kComponentSignature.size());
     if (sig != kComponentSignature)
-        reader.Fail("Invalid stream format");
+        reader.Fail(messages::kInvalidStreamFormat);
     return reader.Ok();
 }
 

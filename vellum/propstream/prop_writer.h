@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "vellum/rvf/prop_values.h"
+#include "vellum/propstream/prop_values.h"
 #include "vellum/style/persistent.h"
 
 namespace vellum {

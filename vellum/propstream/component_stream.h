@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "vellum/rvf/prop_reader.h"
-#include "vellum/rvf/prop_writer.h"
+#include "vellum/propstream/prop_reader.h"
+#include "vellum/propstream/prop_writer.h"
 #include "vellum/style/persistent.h"
 
 namespace vellum {

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <string>
 
-#include "vellum/rvf/prop_reader.h"
-#include "vellum/rvf/prop_writer.h"
+#include "vellum/propstream/prop_reader.h"
+#include "vellum/propstream/prop_writer.h"
 #include "vellum/style/font_info.h"
 #include "vellum/style/property_builders.h"
 
