@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "tests/vellum/rvf/printable_bytes.h"
+
 namespace wenlocke::testing {
 
 // Writes BYTES to a temporary file that is removed again when the holder goes.
@@ -22,16 +24,7 @@ struct TempFile {
 };
 
 // Upper-case hexadecimal digits of BYTES, as RVF writes binary bodies.
-inline std::string Hex(std::string_view bytes)
-{
-    static const char* digits = "0123456789ABCDEF";
-    std::string out;
-    for (unsigned char c : bytes) {
-        out += digits[c >> 4];
-        out += digits[c & 15];
-    }
-    return out;
-}
+using vellum::testing::Hex;
 
 struct CliRun {
     int exitCode = -1;
