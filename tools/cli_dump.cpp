@@ -36,7 +36,7 @@ std::string SystemTextToJson(std::string_view bytes)
 
 std::string FontStyles(const TFontInfo& info)
 {
-    static const std::pair<TFontStyle, const char*> kNames[] = {
+    static const std::pair<FontStyle, const char*> kNames[] = {
         {fsBold, "fsBold"}, {fsItalic, "fsItalic"}, {fsUnderline, "fsUnderline"}, {fsStrikeOut, "fsStrikeOut"}};
     std::string out;
     for (const auto& [style, name] : kNames) {
