@@ -108,6 +108,12 @@ int RecordingCanvas::AdvanceOf(char32_t c) const
 
 FontMetrics RecordingCanvas::GetFontMetrics()
 {
+    ++m_counters->metricReads;
+    return Metrics();
+}
+
+FontMetrics RecordingCanvas::Metrics() const
+{
     const int s = EmSize();
     FontMetrics m;
     m.ascent = s;
@@ -124,6 +130,7 @@ FontMetrics RecordingCanvas::GetFontMetrics()
 
 bool RecordingCanvas::GetOutlineMetrics(OutlineMetrics& metrics)
 {
+    ++m_counters->metricReads;
     if (!m_hasOutlineMetrics)
         return false;
     const int s = EmSize();
@@ -141,6 +148,7 @@ bool RecordingCanvas::GetOutlineMetrics(OutlineMetrics& metrics)
 int RecordingCanvas::FitText(std::string_view bytes, int maxExtent, std::span<int> positions,
                              Size* extent)
 {
+    CountMeasuring(bytes.size());
     if (!positions.empty() && positions.size() != bytes.size())
         return 0;
     TextWalker walker(m_spacing, maxExtent, positions, {});
@@ -148,25 +156,27 @@ int RecordingCanvas::FitText(std::string_view bytes, int maxExtent, std::span<in
     const TextWalkResult result = WalkBytes(bytes, chars, walker, extent == nullptr,
                                             [this](char32_t c) { return AdvanceOf(c); });
     if (extent)
-        *extent = {result.width, GetFontMetrics().height};
+        *extent = {result.width, Metrics().height};
     return result.fit;
 }
 
 int RecordingCanvas::FitTextW(std::u16string_view text, int maxExtent, std::span<int> positions,
                               Size* extent)
 {
+    CountMeasuring(text.size());
     if (!positions.empty() && positions.size() != text.size())
         return 0;
     TextWalker walker(m_spacing, maxExtent, positions, {});
     const TextWalkResult result = WalkUtf16(text, walker, extent == nullptr,
                                             [this](char32_t c) { return AdvanceOf(c); });
     if (extent)
-        *extent = {result.width, GetFontMetrics().height};
+        *extent = {result.width, Metrics().height};
     return result.fit;
 }
 
 bool RecordingCanvas::CaretPositions(std::string_view bytes, std::span<int> carets)
 {
+    CountMeasuring(bytes.size());
     if (carets.size() != bytes.size() + 1)
         return false;
     TextWalker walker(m_spacing, 0, {}, carets);
@@ -177,11 +187,18 @@ bool RecordingCanvas::CaretPositions(std::string_view bytes, std::span<int> care
 
 bool RecordingCanvas::CaretPositionsW(std::u16string_view text, std::span<int> carets)
 {
+    CountMeasuring(text.size());
     if (carets.size() != text.size() + 1)
         return false;
     TextWalker walker(m_spacing, 0, {}, carets);
     WalkUtf16(text, walker, false, [this](char32_t c) { return AdvanceOf(c); });
     return true;
+}
+
+void RecordingCanvas::CountMeasuring(size_t units)
+{
+    ++m_counters->measuringCalls;
+    m_counters->charactersMeasured += int64_t(units);
 }
 
 std::string RecordingCanvas::ColorText(Color color)
@@ -344,7 +361,10 @@ void RecordingCanvas::StretchPicture(const Picture& picture, const Rect& rect, C
 
 std::unique_ptr<Canvas> RecordingCanvas::CreateBuffer(int width, int height)
 {
-    return std::make_unique<RecordingCanvas>(width, height, m_ppiX, m_ppiY);
+    auto buffer = std::make_unique<RecordingCanvas>(width, height, m_ppiX, m_ppiY);
+    buffer->m_hasOutlineMetrics = m_hasOutlineMetrics;
+    buffer->m_counters = m_counters;
+    return buffer;
 }
 
 void RecordingCanvas::CopyBuffer(const Canvas& buffer, int x, int y)

@@ -34,10 +34,20 @@
 
 #include "platform/canvas.h"
 
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace platform {
+
+// What measuring cost a canvas, counted on it and on every buffer made from it.
+struct CanvasCounters {
+    int64_t fontSelections = 0;     // SetFont calls
+    int64_t metricReads = 0;        // GetFontMetrics and GetOutlineMetrics calls
+    int64_t measuringCalls = 0;     // FitText, FitTextW, CaretPositions, CaretPositionsW (extents too)
+    int64_t charactersMeasured = 0; // code units those calls were given
+};
 
 class RecordingCanvas : public Canvas {
 public:
@@ -47,7 +57,10 @@ public:
     // The log as text, one line per call, each ending in '\n'.
     std::string Dump() const;
     void ClearLog() { m_log.clear(); }
+    // Buffers made afterwards inherit the setting.
     void SetHasOutlineMetrics(bool has) { m_hasOutlineMetrics = has; }
+    const CanvasCounters& Counters() const { return *m_counters; }
+    void ResetCounters() { *m_counters = CanvasCounters{}; }
 
     // The em size and advances of the selected font (see the metrics above).
     int EmSize() const;
@@ -56,7 +69,11 @@ public:
     int PixelsPerInchX() const override { return m_ppiX; }
     int PixelsPerInchY() const override { return m_ppiY; }
 
-    void SetFont(const FontSpec& font) override { m_font = font; }
+    void SetFont(const FontSpec& font) override
+    {
+        ++m_counters->fontSelections;
+        m_font = font;
+    }
     const FontSpec& Font() const override { return m_font; }
     FontMetrics GetFontMetrics() override;
     bool GetOutlineMetrics(OutlineMetrics& metrics) override;
@@ -113,6 +130,8 @@ public:
     std::string FontText() const;
 
 private:
+    FontMetrics Metrics() const;
+    void CountMeasuring(size_t units);
     void RecordText(const char* kind, int x, int y, const std::u16string& shown,
                     std::span<const int> advances);
 
@@ -131,6 +150,7 @@ private:
     Rect m_clip;
     std::vector<Rect> m_clipStack;
     std::vector<std::string> m_log;
+    std::shared_ptr<CanvasCounters> m_counters = std::make_shared<CanvasCounters>();
 };
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "vellum/document/bullet_item_info.h"
 
+#include "vellum/layout/resolution_pair.h"
+
 namespace vellum {
 
 TRVBulletItemInfo::TRVBulletItemInfo(TCustomRVData* rvData) : TRVRectItemInfo(rvData)
@@ -101,6 +103,22 @@ void TRVHotspotItemInfo::AssignFrom(const TCustomRVItemInfo& source)
 std::unique_ptr<TCustomRVItemInfo> TRVHotspotItemInfo::NewSameClass(TCustomRVData* rvData) const
 {
     return std::make_unique<TRVHotspotItemInfo>(rvData);
+}
+
+
+int32_t TRVBulletItemInfo::ContentWidth() const
+{
+    return Images ? Images->Width() : 0;
+}
+
+int32_t TRVBulletItemInfo::ContentHeight() const
+{
+    return Images ? Images->Height() : 0;
+}
+
+int32_t TRVBulletItemInfo::NarrowestWidth(const ResolutionPair& resolution) const
+{
+    return resolution.XToDevice(OuterWidth());
 }
 
 } // namespace vellum

@@ -18,6 +18,10 @@ public:
 
     // The image number to draw: the hover image of a hotspot under the mouse.
     virtual int32_t ImageIndexToDraw(bool hot) const { return ImageNo; }
+    // Layout hooks (screen pixels).
+    int32_t ContentWidth() const override;
+    int32_t ContentHeight() const override;
+    int32_t NarrowestWidth(const ResolutionPair& resolution) const override;
 
     bool BoolQuery(int code) const override;
     bool BoolQueryStyled(int code, const TRVStyle* style) const override;

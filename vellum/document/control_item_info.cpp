@@ -89,4 +89,15 @@ bool TRVControlItemInfo::FetchExtraInt(int prop, int32_t& value) const
     }
 }
 
+
+int32_t TRVControlItemInfo::ContentWidth() const
+{
+    return HostedControl ? HostedControl->Width : 0;
+}
+
+int32_t TRVControlItemInfo::ContentHeight() const
+{
+    return HostedControl ? HostedControl->Height : 0;
+}
+
 } // namespace vellum

@@ -21,6 +21,9 @@ public:
     bool visible() const { return Fvisible; }
     // Shows or hides a control that has a parent.
     void SetVisible(bool value);
+    // Layout hooks (screen pixels): the control's own size.
+    int32_t ContentWidth() const override;
+    int32_t ContentHeight() const override;
 
     bool BoolQuery(int code) const override;
     bool BoolQueryStyled(int code, const TRVStyle* style) const override;

@@ -3,6 +3,10 @@
 #include <utility>
 
 #include "vellum/document/custom_rv_data.h"
+#include "vellum/layout/resolution_pair.h"
+
+#include <algorithm>
+#include <climits>
 
 namespace vellum {
 
@@ -252,6 +256,42 @@ bool TRVNonTextItemInfo::FetchExtraInt(int prop, int32_t& value) const
         return TCustomRVItemInfo::FetchExtraInt(prop, value);
     value = unremovable;
     return true;
+}
+
+namespace {
+
+int32_t ClampedSum(int64_t value)
+{
+    return int32_t(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+}
+
+} // namespace
+
+int32_t TCustomRVItemInfo::NarrowestWidth(const ResolutionPair& resolution) const
+{
+    return resolution.XToDevice(20);
+}
+
+ItemLayoutSize TCustomRVItemInfo::MeasureForLayout(const ItemLayoutContext&)
+{
+    return {};
+}
+
+int32_t TRVNonTextItemInfo::OuterWidth() const
+{
+    return ClampedSum(int64_t(ContentWidth()) + 2 * int64_t(BorderWidth()));
+}
+
+int32_t TRVNonTextItemInfo::OuterHeight() const
+{
+    return ClampedSum(int64_t(ContentHeight()) + 2 * int64_t(BorderHeight()));
+}
+
+ItemLayoutSize TRVRectItemInfo::MeasureForLayout(const ItemLayoutContext&)
+{
+    ItemLayoutSize size;
+    size.belowBaseline = spacing();
+    return size;
 }
 
 bool TRVFullLineItemInfo::BoolQuery(int code) const

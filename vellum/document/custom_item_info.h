@@ -15,6 +15,7 @@
 #include "vellum/vellum_error.h"
 
 namespace platform {
+class Canvas;
 class Picture;
 }
 
@@ -22,6 +23,25 @@ namespace vellum {
 
 class TCustomRVData;
 class TRVStyle;
+struct ResolutionPair;
+
+// What an item is told when a line formatting pass measures it.
+struct ItemLayoutContext {
+    int32_t availableWidth = 0; // device pixels the item may take
+    const ResolutionPair* resolution = nullptr;
+    // The canvas with the item's drawing text style selected; none when it has no such style.
+    platform::Canvas* styleCanvas = nullptr;
+};
+
+// The answer of MeasureForLayout. Unless SIZEDBYITEM is set the formatter takes the item's
+// outer size and converts it and BELOWBASELINE (screen pixels) to the device itself.
+struct ItemLayoutSize {
+    int32_t belowBaseline = 1; // the part of the height that lies below the baseline
+    int32_t extraLeft = 0;     // device pixels the item is moved right of its position
+    bool sizedByItem = false;  // WIDTH, HEIGHT and BELOWBASELINE are final device pixels
+    int32_t width = 0;
+    int32_t height = 0;
+};
 
 // A marked word range of a text item (start offset, length).
 struct WordPainter {
@@ -126,6 +146,20 @@ public:
 
     virtual bool BoolQuery(int code) const;
     virtual bool BoolQueryStyled(int code, const TRVStyle* style) const;
+
+    // --- Layout hooks. Sizes are screen pixels unless said otherwise.
+    // The narrowest width the item can take on the device: 20 pixels unless the kind knows.
+    virtual int32_t NarrowestWidth(const ResolutionPair& resolution) const;
+    // The item's own content size, without its border.
+    virtual int32_t ContentWidth() const { return 0; }
+    virtual int32_t ContentHeight() const { return 0; }
+    // The empty border on the left and right, and on the top and bottom.
+    virtual int32_t BorderWidth() const { return 0; }
+    virtual int32_t BorderHeight() const { return 0; }
+    // Called before the item is placed on a line; kinds that lay themselves out or measure a
+    // caption do it here.
+    virtual ItemLayoutSize MeasureForLayout(const ItemLayoutContext& context);
+
     bool FullLine() const { return BoolQuery(rvbpFullLine); }
     bool Valid() const { return BoolQuery(rvbpValid); }
     bool ReadsDataLines() const { return BoolQuery(rvbpReadsDataLines); }
@@ -195,6 +229,10 @@ public:
     void AssignFrom(const TCustomRVItemInfo& source) override;
     bool StoreExtraInt(int prop, int32_t value) override;
     bool FetchExtraInt(int prop, int32_t& value) const override;
+
+    // Content plus the border on both sides, with 64-bit sums clamped to the 32-bit range.
+    int32_t OuterWidth() const;
+    int32_t OuterHeight() const;
 };
 
 // Items that occupy a line by themselves.
@@ -216,6 +254,10 @@ public:
     // The empty border on each side in pixels; negative values are stored as 0.
     int32_t spacing() const { return Fspacing; }
     void SetSpacing(int32_t value) { Fspacing = value < 0 ? 0 : value; }
+    int32_t BorderWidth() const override { return Fspacing; }
+    int32_t BorderHeight() const override { return Fspacing; }
+    // The border below the content lies below the baseline.
+    ItemLayoutSize MeasureForLayout(const ItemLayoutContext& context) override;
 
     void AssignFrom(const TCustomRVItemInfo& source) override;
     bool StoreExtraInt(int prop, int32_t value) override;

@@ -1,5 +1,7 @@
 #include "vellum/document/graphic_item_info.h"
 
+#include "vellum/layout/resolution_pair.h"
+
 namespace vellum {
 
 TRVGraphicItemInfo::TRVGraphicItemInfo(TCustomRVData* rvData) : TRVRectItemInfo(rvData)
@@ -170,6 +172,27 @@ bool TRVHotGraphicItemInfo::BoolQueryStyled(int code, const TRVStyle* style) con
 std::unique_ptr<TCustomRVItemInfo> TRVHotGraphicItemInfo::NewSameClass(TCustomRVData* rvData) const
 {
     return std::make_unique<TRVHotGraphicItemInfo>(rvData);
+}
+
+
+int32_t TRVGraphicItemInfo::ContentWidth() const
+{
+    if (width > 0 || !Picture)
+        return width;
+    return Picture->Width();
+}
+
+int32_t TRVGraphicItemInfo::ContentHeight() const
+{
+    if (height > 0 || !Picture)
+        return height;
+    return Picture->Height();
+}
+
+// A picture cannot be narrower than itself and its border.
+int32_t TRVGraphicItemInfo::NarrowestWidth(const ResolutionPair& resolution) const
+{
+    return resolution.XToDevice(OuterWidth());
 }
 
 } // namespace vellum

@@ -32,6 +32,10 @@ public:
     int32_t PictureTransparentColor = 0;
 
     const platform::Picture* PictureOf() const override { return Picture.get(); }
+    // Layout hooks (screen pixels).
+    int32_t ContentWidth() const override;
+    int32_t ContentHeight() const override;
+    int32_t NarrowestWidth(const ResolutionPair& resolution) const override;
     bool BoolQuery(int code) const override;
     bool BoolQueryStyled(int code, const TRVStyle* style) const override;
     void AssignFrom(const TCustomRVItemInfo& source) override;

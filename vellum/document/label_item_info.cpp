@@ -1,5 +1,8 @@
 #include "vellum/document/label_item_info.h"
 
+#include <algorithm>
+#include "platform/canvas.h"
+
 namespace vellum {
 
 TRVLabelItemInfo::TRVLabelItemInfo(TCustomRVData* rvData) : TRVRectItemInfo(rvData), FRVData(rvData)
@@ -69,6 +72,21 @@ void TRVLabelItemInfo::AssignFrom(const TCustomRVItemInfo& source)
 std::unique_ptr<TCustomRVItemInfo> TRVLabelItemInfo::NewSameClass(TCustomRVData* rvData) const
 {
     return std::make_unique<TRVLabelItemInfo>(rvData);
+}
+
+
+ItemLayoutSize TRVLabelItemInfo::MeasureForLayout(const ItemLayoutContext& context)
+{
+    if (!CaptionMeasured && context.styleCanvas) {
+        const platform::FontMetrics metrics = context.styleCanvas->GetFontMetrics();
+        Width = std::max(context.styleCanvas->TextExtent(Caption).cx, MinCaptionWidth);
+        Height = metrics.height;
+        Descent = metrics.descent;
+        CaptionMeasured = true;
+    }
+    ItemLayoutSize size;
+    size.belowBaseline = Descent + spacing();
+    return size;
 }
 
 } // namespace vellum

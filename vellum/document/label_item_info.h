@@ -29,6 +29,11 @@ public:
     void MarkCaptionNotMeasured() { CaptionMeasured = false; }
     // Sets the caption; the size is measured again when it changed.
     void SetCaption(const std::string& value);
+    // Layout hooks: the caption measured in its style (the context's canvas) once until the
+    // caption or its style changes.
+    int32_t ContentWidth() const override { return Width; }
+    int32_t ContentHeight() const override { return Height; }
+    ItemLayoutSize MeasureForLayout(const ItemLayoutContext& context) override;
 
     int32_t DrawingTextStyle() const override { return CaptionStyleNo; }
     void SetDrawingTextStyle(int32_t value) override;

@@ -1,5 +1,6 @@
 #include "vellum/document/marker_item_info.h"
 
+#include "platform/canvas.h"
 #include "vellum/document/numbering_lists.h"
 
 namespace vellum {
@@ -67,6 +68,23 @@ bool TRVMarkerItemInfo::FetchExtraInt(int prop, int32_t& value) const
         return TRVRectItemInfo::FetchExtraInt(prop, value);
     value = nohtmlsize;
     return true;
+}
+
+
+ItemLayoutSize TRVMarkerItemInfo::MeasureForLayout(const ItemLayoutContext& context)
+{
+    ItemLayoutSize size;
+    size.sizedByItem = true;
+    if (!context.styleCanvas)
+        return size;
+    const platform::FontMetrics metrics = context.styleCanvas->GetFontMetrics();
+    CachedWidth = MarkerText.empty() ? 0 : context.styleCanvas->TextExtent(MarkerText).cx;
+    CachedHeight = metrics.height;
+    CachedDescent = metrics.descent;
+    size.width = CachedWidth;
+    size.height = CachedHeight;
+    size.belowBaseline = CachedDescent;
+    return size;
 }
 
 } // namespace vellum

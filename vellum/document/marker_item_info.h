@@ -26,6 +26,10 @@ public:
     int32_t CachedHeight = 0;
     int32_t CachedDescent = 0;
     int32_t CachedLeftOffset = 0;
+    // Layout hooks: the marker text measured on the context's canvas.
+    int32_t ContentWidth() const override { return CachedWidth; }
+    int32_t ContentHeight() const override { return CachedHeight; }
+    ItemLayoutSize MeasureForLayout(const ItemLayoutContext& context) override;
 
     bool BoolQuery(int code) const override;
     bool BoolQueryStyled(int code, const TRVStyle* style) const override;

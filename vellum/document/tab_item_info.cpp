@@ -1,5 +1,7 @@
 #include "vellum/document/tab_item_info.h"
 
+#include "platform/canvas.h"
+
 namespace vellum {
 
 TRVTabItemInfo::TRVTabItemInfo(TCustomRVData* rvData) : TRVRectItemInfo(rvData)
@@ -24,6 +26,19 @@ void TRVTabItemInfo::AssignFrom(const TCustomRVItemInfo& source)
 std::unique_ptr<TCustomRVItemInfo> TRVTabItemInfo::NewSameClass(TCustomRVData* rvData) const
 {
     return std::make_unique<TRVTabItemInfo>(rvData);
+}
+
+
+ItemLayoutSize TRVTabItemInfo::MeasureForLayout(const ItemLayoutContext& context)
+{
+    ItemLayoutSize size;
+    size.sizedByItem = true;
+    if (!context.styleCanvas)
+        return size;
+    const platform::FontMetrics metrics = context.styleCanvas->GetFontMetrics();
+    size.height = metrics.height;
+    size.belowBaseline = metrics.descent;
+    return size;
 }
 
 } // namespace vellum

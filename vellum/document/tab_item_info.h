@@ -12,6 +12,8 @@ public:
 
     int32_t DrawingTextStyle() const override { return TabTextStyle; }
     void SetDrawingTextStyle(int32_t value) override { TabTextStyle = value; }
+    // A tab is as high as its text style's font; its width comes from the tab stops.
+    ItemLayoutSize MeasureForLayout(const ItemLayoutContext& context) override;
     bool BoolQuery(int code) const override;
     bool BoolQueryStyled(int code, const TRVStyle* style) const override { return code == 6; }
     void AssignFrom(const TCustomRVItemInfo& source) override;

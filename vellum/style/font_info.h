@@ -3,12 +3,17 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "vellum/style/custom_rv_info.h"
 #include "vellum/style/font.h"
 #include "vellum/style/rv_set.h"
 #include "vellum/style/style_types.h"
+
+namespace platform {
+class Canvas;
+}
 
 namespace vellum {
 
@@ -137,6 +142,19 @@ public:
     std::span<const PropertyInfo> Properties() const override;
     DefinedRead ReadDefinedProperty(std::string_view name, const DefinedValue& value) override;
 
+    // Selects this style's font on CANVAS: face, size, style flags and charset, a font of
+    // scaled width when CharScale is not 100, the sub- or superscript size unless IGNORESCRIPT
+    // (SCRIPTHEIGHT when given, else computed), then direction and letter spacing. With
+    // USESTYLEPIXELSPERINCH sizes follow the table's PixelsPerInch when it is set.
+    void Apply(platform::Canvas& canvas, TRVBiDiMode defBiDiMode, bool ignoreScript,
+               std::optional<int> scriptHeight, bool useStylePixelsPerInch) const;
+    // Only the reading order and letter spacing: the style's own BiDiMode, or DEFBIDIMODE when
+    // it has none; letter spacing only for text without an explicit direction.
+    void ApplyBiDiMode(platform::Canvas& canvas, TRVBiDiMode defBiDiMode) const;
+    // The sub- or superscript font height for the full-size font selected on CANVAS; 0 for
+    // normal text.
+    int ScriptHeightOn(platform::Canvas& canvas) const;
+
 protected:
     static std::span<const PropertyInfo> FontProperties();
 
@@ -147,6 +165,11 @@ private:
     void AssignFlag(const TCustomRVFontInfo& source, TRVFontInfoProperty prop);
     int64_t LinkSimilarity(const TCustomRVFontInfo& other) const;
     int64_t FlagSimilarity(const TCustomRVFontInfo& other) const;
+    int StylePixelsPerInch(bool useStylePixelsPerInch) const;
+    void ApplyPlain(platform::Canvas& canvas, bool ignoreScript, std::optional<int> scriptHeight,
+                    int stylePpi) const;
+    void ApplyScaled(platform::Canvas& canvas, bool ignoreScript, std::optional<int> scriptHeight,
+                     int stylePpi) const;
 };
 
 // A text style of the style sheet.

@@ -143,6 +143,19 @@ TRVCodePage TRVStyle::StyleCodePage(int styleNo) const
     return CharsetCodePage(TextStyles()[styleNo].Charset);
 }
 
+void TRVStyle::ApplyStyle(platform::Canvas& canvas, int styleNo, bool ignoreScript,
+                          std::optional<int> scriptHeight, bool useStylePixelsPerInch,
+                          TRVBiDiMode defBiDiMode)
+{
+    if (OnApplyStyle) {
+        bool doDefault = true;
+        OnApplyStyle(*this, canvas, styleNo, doDefault);
+        if (!doDefault)
+            return;
+    }
+    TextStyles()[styleNo].Apply(canvas, defBiDiMode, ignoreScript, scriptHeight, useStylePixelsPerInch);
+}
+
 bool TRVStyle::HoverSensitive(int styleNo)
 {
     const TFontInfo& s = TextStyles()[styleNo];

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "vellum/rv_types.h"
 #include "vellum/style/font_info.h"
@@ -140,6 +141,12 @@ public:
     TCustomRVData* ContextDocument = nullptr;
 
     // ---- Drawing hooks with their default drawing.
+    // Selects text style STYLENO's font on CANVAS (TCustomRVFontInfo::Apply), unless
+    // OnApplyStyle is assigned and clears DoDefault. Numbers outside the table apply the
+    // fallback style.
+    void ApplyStyle(platform::Canvas& canvas, int styleNo, bool ignoreScript,
+                    std::optional<int> scriptHeight, bool useStylePixelsPerInch,
+                    TRVBiDiMode defBiDiMode);
     // The checkpoint mark: a circle at (X, Y) unless ITEMNO is -1, and a dotted line across the
     // line from LINELEFT over LINEWIDTH pixels, shifted left by XSHIFT.
     void DrawCheckpoint(platform::Canvas& canvas, int x, int y, int itemNo, int xShift, bool raiseEvent,
