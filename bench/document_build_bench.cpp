@@ -65,8 +65,9 @@ void InsertWithCheckpointsInTheMiddle(benchmark::State& state)
         for (int64_t i = 0; i < state.range(0); ++i) {
             auto item = vellum::CreateTextItem(&doc);
             if (i % 10 == 0) {
-                item->AttachedCheckpoint = std::make_unique<vellum::TRVCPInfo>();
-                item->AttachedCheckpoint->Name = "cp";
+                auto cp = std::make_unique<vellum::TRVCPInfo>();
+                cp->Name = "cp";
+                item->SetAttachedCheckpoint(std::move(cp));
             }
             doc.InsertItemAt(doc.CountItems() / 2, "x", std::move(item));
         }

@@ -33,7 +33,7 @@ void CheckDocument(const wenlocke::SnapshotDocument& doc)
             Require(item.Text.size() % 2 == 0);
         if (i == 0)
             Require(data.StartsParagraphAt(0));
-        if (item.AttachedCheckpoint)
+        if (item.AttachedCheckpoint())
             ++checkpoints;
         // Inserted pictures always hold one: decoded, or the stand-in for a bad body.
         if (auto* picture = dynamic_cast<const TRVGraphicItemInfo*>(&item))

@@ -124,8 +124,8 @@ std::string ItemJson(const TCustomRVData& data, int32_t itemNo)
                       ", \"text\": " + JsonString(ItemText(data, item)) +
                       ", \"tag\": " + std::to_string(item.Tag.AsInt());
     out += ItemKindFieldsJson(item, DocumentItemsJson);
-    if (item.AttachedCheckpoint)
-        out += ", \"checkpoint\": " + CheckpointJson(item.AttachedCheckpoint.get());
+    if (const TRVCPInfo* cp = item.AttachedCheckpoint())
+        out += ", \"checkpoint\": " + CheckpointJson(cp);
     return out + "}";
 }
 

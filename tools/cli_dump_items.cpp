@@ -119,8 +119,8 @@ std::string KindJson(const TCustomRVItemInfo& item, const NestedItemsJson& neste
 std::string ItemKindFieldsJson(const TCustomRVItemInfo& item, const NestedItemsJson& nested)
 {
     std::string out = KindJson(item, nested);
-    if (!item.Hint.empty())
-        out += ", \"hint\": " + Text(item.Hint);
+    if (!item.Hint().empty())
+        out += ", \"hint\": " + Text(item.Hint());
     return out;
 }
 

@@ -11,6 +11,14 @@
 
 namespace vellum {
 
+struct TCustomRVItemInfo::Extras {
+    std::string Hint;
+    std::unique_ptr<TRVWordPainterList> WordMarks;
+    std::unique_ptr<TRVCPInfo> AttachedCheckpoint;
+
+    bool Empty() const { return Hint.empty() && !WordMarks && !AttachedCheckpoint; }
+};
+
 TCustomRVItemInfo::TCustomRVItemInfo(TCustomRVData* rvData) {}
 
 TCustomRVItemInfo::~TCustomRVItemInfo() = default;
@@ -23,6 +31,68 @@ namespace {
 }
 
 } // namespace
+
+TCustomRVItemInfo::Extras& TCustomRVItemInfo::MakeExtras()
+{
+    if (!FExtras)
+        FExtras = std::make_unique<Extras>();
+    return *FExtras;
+}
+
+void TCustomRVItemInfo::DropEmptyExtras()
+{
+    if (FExtras && FExtras->Empty())
+        FExtras.reset();
+}
+
+const std::string& TCustomRVItemInfo::Hint() const
+{
+    static const std::string kNone;
+    return FExtras ? FExtras->Hint : kNone;
+}
+
+void TCustomRVItemInfo::SetHint(std::string value)
+{
+    if (value.empty() && !FExtras)
+        return;
+    MakeExtras().Hint = std::move(value);
+    DropEmptyExtras();
+}
+
+TRVWordPainterList* TCustomRVItemInfo::WordMarks() const
+{
+    return FExtras ? FExtras->WordMarks.get() : nullptr;
+}
+
+void TCustomRVItemInfo::SetWordMarks(std::unique_ptr<TRVWordPainterList> value)
+{
+    if (!value && !FExtras)
+        return;
+    MakeExtras().WordMarks = std::move(value);
+    DropEmptyExtras();
+}
+
+TRVCPInfo* TCustomRVItemInfo::AttachedCheckpoint() const
+{
+    return FExtras ? FExtras->AttachedCheckpoint.get() : nullptr;
+}
+
+void TCustomRVItemInfo::SetAttachedCheckpoint(std::unique_ptr<TRVCPInfo> value)
+{
+    if (!value && !FExtras)
+        return;
+    MakeExtras().AttachedCheckpoint = std::move(value);
+    DropEmptyExtras();
+}
+
+std::unique_ptr<TRVCPInfo> TCustomRVItemInfo::TakeAttachedCheckpoint()
+{
+    if (!FExtras)
+        return nullptr;
+    std::unique_ptr<TRVCPInfo> taken = std::move(FExtras->AttachedCheckpoint);
+    DropEmptyExtras();
+    return taken;
+}
 
 void TCustomRVItemInfo::SetContinuesParagraph(bool value)
 {
@@ -77,12 +147,12 @@ bool TCustomRVItemInfo::BoolQueryStyled(int code, const TRVStyle* style) const
 
 void TCustomRVItemInfo::BeforeInsertion(TCustomRVData& rvData)
 {
-    rvData.DoItemAction(rviaInserting, this, Text);
+    rvData.DoItemAction(rviaInserting, this);
 }
 
 void TCustomRVItemInfo::AfterInsertion(TCustomRVData& rvData, int32_t itemNo)
 {
-    rvData.DoItemAction(rviaInserted, this, Text);
+    rvData.DoItemAction(rviaInserted, this);
 }
 
 void TCustomRVItemInfo::AssignFrom(const TCustomRVItemInfo& source)
@@ -91,14 +161,14 @@ void TCustomRVItemInfo::AssignFrom(const TCustomRVItemInfo& source)
         StyleNo = source.StyleNo;
     ParaNo = source.ParaNo;
     Options = source.Options;
-    Hint = source.Hint;
+    SetHint(source.Hint());
 }
 
 bool TCustomRVItemInfo::StoreExtraStr(int prop, const std::string& value)
 {
     if (prop != rvespHint)
         return false;
-    Hint = value;
+    SetHint(value);
     return true;
 }
 
@@ -106,7 +176,7 @@ bool TCustomRVItemInfo::FetchExtraStr(int prop, std::string& value) const
 {
     if (prop != rvespHint)
         return false;
-    value = Hint;
+    value = Hint();
     return true;
 }
 
@@ -146,8 +216,8 @@ static void CopyDocumentItems(const TCustomRVData& from, TCustomRVData& to, Nest
     for (int32_t i = 0; i < from.CountItems(); ++i) {
         const TCustomRVItemInfo& source = *from.ItemAt(i);
         auto copy = CopyShallow(source, &to);
-        if (source.AttachedCheckpoint)
-            copy->AttachedCheckpoint = std::make_unique<TRVCPInfo>(source.AttachedCheckpoint->CopyData());
+        if (const TRVCPInfo* cp = source.AttachedCheckpoint())
+            copy->SetAttachedCheckpoint(std::make_unique<TRVCPInfo>(cp->CopyData()));
         CollectNestedPairs(source, *copy, pairs);
         to.InsertItemAt(to.CountItems(), std::move(copy));
     }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "vellum/document/item_text.h"
 #include "vellum/document/rv_cp_info.h"
 #include "vellum/document/rv_tag.h"
 #include "vellum/document/document_types.h"
@@ -101,18 +102,29 @@ public:
     TCustomRVItemInfo(const TCustomRVItemInfo&) = delete;
     TCustomRVItemInfo& operator=(const TCustomRVItemInfo&) = delete;
 
-    TRVRawByteString Text;
-    int32_t StyleNo = 0;
-    int32_t ParaNo = 0;
+    // The fields as the item kinds name them. Text, the flags and the numbers sit in the item;
+    // the fields that snapshots rarely use (Hint, WordMarks, AttachedCheckpoint) live in an extras
+    // block made when one of them is first set, behind the accessors below.
+    [[no_unique_address]] ItemText Text; // its 4 spare bytes hold the two flag bytes
     uint8_t Options = 0; // ItemOption bits, as stored in RVF
     uint8_t RuntimeFlags = 0;
-    std::unique_ptr<TRVWordPainterList> WordMarks;
-    // Owned by the item; linked into its document's chain while the item is in a document.
-    std::unique_ptr<TRVCPInfo> AttachedCheckpoint;
+    int32_t StyleNo = 0;
+    int32_t ParaNo = 0;
     int32_t JumpIndex = 0;
-    RvTag Tag;
     int32_t FirstDrawItemNo = -1;
-    std::string Hint;
+    RvTag Tag;
+
+    // Rare fields. Setting an empty hint, no word marks or no checkpoint makes no extras block,
+    // and the block goes again once all three are empty.
+    const std::string& Hint() const;
+    void SetHint(std::string value);
+    TRVWordPainterList* WordMarks() const;
+    void SetWordMarks(std::unique_ptr<TRVWordPainterList> value);
+    // Owned by the item; linked into its document's chain while the item is in a document.
+    TRVCPInfo* AttachedCheckpoint() const;
+    void SetAttachedCheckpoint(std::unique_ptr<TRVCPInfo> value);
+    std::unique_ptr<TRVCPInfo> TakeAttachedCheckpoint();
+    bool HasExtras() const { return FExtras != nullptr; }
 
     // Flag access. The setters keep the flags consistent: continuing a paragraph clears the page
     // break and the new line; a page break clears both others; a new line is refused by full-line
@@ -183,7 +195,19 @@ public:
     virtual int32_t NestedDocumentCount() const { return 0; }
     virtual TCustomRVData* NestedDocument(int32_t index) const { return nullptr; }
     virtual std::unique_ptr<TCustomRVData> ReleaseNestedDocument(int32_t index);
+
+private:
+    struct Extras;
+    Extras& MakeExtras();
+    void DropEmptyExtras();
+
+    std::unique_ptr<Extras> FExtras;
 };
+
+// A document of 300,000 runs holds 300,000 of these: each byte here costs 300 KB there.
+static_assert(sizeof(TCustomRVItemInfo) <= 56,
+              "TCustomRVItemInfo grew past 56 bytes (one 64-byte heap block per item): put rare "
+              "fields in its Extras block instead");
 
 // A run of text in one text style (StyleNo 0 or more, or rvsDefStyle).
 class TRVTextItemInfo : public TCustomRVItemInfo {
@@ -192,6 +216,9 @@ public:
     bool BoolQueryStyled(int code, const TRVStyle* style) const override;
     std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* rvData) const override;
 };
+
+static_assert(sizeof(TRVTextItemInfo) == sizeof(TCustomRVItemInfo),
+              "text items are the bulk of a document: TRVTextItemInfo must add no fields");
 
 // Base of every item that is not text.
 class TRVNonTextItemInfo : public TCustomRVItemInfo {

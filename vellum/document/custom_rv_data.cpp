@@ -129,7 +129,7 @@ void TCustomRVData::ApplyParagraphRules(TCustomRVItemInfo& item)
         auto filler = CreateTextItem(this);
         filler->StyleNo = 0;
         filler->ParaNo = -1;
-        AppendItem(TRVRawByteString(), std::move(filler));
+        AppendItem(std::move(filler));
     }
     // 3. The item starts a paragraph, or a line when asked or when paragraphs are not allowed.
     bool wantsNewLine = item.StartsNewLine() || !NewParagraphsAllowed;
@@ -142,16 +142,14 @@ void TCustomRVData::ApplyParagraphRules(TCustomRVItemInfo& item)
 
 void TCustomRVData::TakeOverItemCheckpoint(TCustomRVItemInfo& item)
 {
-    if (item.AttachedCheckpoint) {
-        std::unique_ptr<TRVCPInfo> own = std::move(item.AttachedCheckpoint);
+    if (std::unique_ptr<TRVCPInfo> own = item.TakeAttachedCheckpoint())
         AppendCheckpoint(own->Name, own->RaiseEvent, std::move(own->Tag));
-    }
-    item.AttachedCheckpoint = TakeEndCheckpoint();
+    item.SetAttachedCheckpoint(TakeEndCheckpoint());
 }
 
-void TCustomRVData::AppendItem(const TRVRawByteString& text, std::unique_ptr<TCustomRVItemInfo> item)
+void TCustomRVData::AppendItem(std::string_view text, std::unique_ptr<TCustomRVItemInfo> item)
 {
-    item->Text = text;
+    Items.StoreText(*item, text);
     AppendItem(std::move(item));
 }
 
@@ -164,16 +162,16 @@ void TCustomRVData::AppendItem(std::unique_ptr<TCustomRVItemInfo> item)
     int32_t index = CountItems();
     TCustomRVItemInfo* inserted = item.get();
     Items.Add(std::move(item));
-    if (inserted->AttachedCheckpoint)
-        LinkCheckpointAfter(inserted->AttachedCheckpoint.get(), LastCheckpoint, inserted, index);
+    if (TRVCPInfo* cp = inserted->AttachedCheckpoint())
+        LinkCheckpointAfter(cp, LastCheckpoint, inserted, index);
     inserted->AfterInsertion(*this, index);
     RegisterNumbered(index);
 }
 
-void TCustomRVData::InsertItemAt(int32_t index, const TRVRawByteString& text,
+void TCustomRVData::InsertItemAt(int32_t index, std::string_view text,
                                  std::unique_ptr<TCustomRVItemInfo> item)
 {
-    item->Text = text;
+    Items.StoreText(*item, text);
     InsertItemAt(index, std::move(item));
 }
 
@@ -185,10 +183,11 @@ void TCustomRVData::InsertItemAt(int32_t index, std::unique_ptr<TCustomRVItemInf
         item->Options &= static_cast<uint8_t>(~rvioContinuesParagraph);
     item->BeforeInsertion(*this);
     TCustomRVItemInfo* inserted = item.get();
-    TRVCPInfo* previous = inserted->AttachedCheckpoint ? FindCheckpointBefore(index) : nullptr;
+    TRVCPInfo* cp = inserted->AttachedCheckpoint();
+    TRVCPInfo* previous = cp ? FindCheckpointBefore(index) : nullptr;
     Items.Insert(index, std::move(item));
-    if (inserted->AttachedCheckpoint)
-        LinkCheckpointAfter(inserted->AttachedCheckpoint.get(), previous, inserted, index);
+    if (cp)
+        LinkCheckpointAfter(cp, previous, inserted, index);
     inserted->AfterInsertion(*this, index);
     RegisterNumbered(index);
 }
@@ -196,11 +195,19 @@ void TCustomRVData::InsertItemAt(int32_t index, std::unique_ptr<TCustomRVItemInf
 void TCustomRVData::PrepareItemForRemoval(int32_t itemNo)
 {
     TCustomRVItemInfo* item = Items[itemNo];
-    DoItemAction(rviaDestroying, item, item->Text);
-    if (auto* control = dynamic_cast<TRVControlItemInfo*>(item))
+    DoItemAction(rviaDestroying, item);
+    // Text items are the bulk of a document and never controls: no class test for them.
+    auto* control = item->StyleNo < 0 ? dynamic_cast<TRVControlItemInfo*>(item) : nullptr;
+    if (control)
         DoControlAction(rvcaDestroy, itemNo, control->HostedControl.get());
-    if (item->AttachedCheckpoint)
-        UnlinkCheckpoint(item->AttachedCheckpoint.get());
+    if (TRVCPInfo* cp = item->AttachedCheckpoint())
+        UnlinkCheckpoint(cp);
+}
+
+void TCustomRVData::FreeItems(TRVItemList::TakenItems taken)
+{
+    // taken.Texts outlives the items, which are freed in the call.
+    FreeItems(std::move(taken.Items));
 }
 
 void TCustomRVData::FreeItems(std::vector<std::unique_ptr<TCustomRVItemInfo>> taken)
@@ -280,7 +287,10 @@ void TCustomRVData::TakeItemsFrom(TCustomRVData& source)
     source.FirstCheckpoint = nullptr;
     source.LastCheckpoint = nullptr;
     source.CheckpointCount = source.EndCheckpoint ? 1 : 0;
-    for (auto& item : source.Items.ExtractAll()) {
+    // The texts stay where they are: their arena becomes part of this document's.
+    TRVItemList::TakenItems taken = source.Items.ExtractAll();
+    Items.AdoptTexts(std::move(taken.Texts));
+    for (auto& item : taken.Items) {
         if (item->ContinuesParagraph())
             item->ParaNo = -1;
         AppendItem(std::move(item));
@@ -309,6 +319,9 @@ void TCustomRVData::NormalizeParas(int32_t itemNo)
 void TCustomRVData::RegisterNumbered(int32_t itemNo)
 {
     TCustomRVItemInfo* item = Items[itemNo];
+    // Only markers and sequence fields are numbered; text items, the bulk, need no class test.
+    if (item->StyleNo >= 0)
+        return;
     if (auto* marker = dynamic_cast<TRVMarkerItemInfo*>(item)) {
         int32_t position = 0;
         for (int32_t i = itemNo - 1; i >= 0; --i) {
@@ -334,6 +347,8 @@ void TCustomRVData::RegisterNumbered(int32_t itemNo)
 
 void TCustomRVData::UnregisterNumbered(TCustomRVItemInfo* item)
 {
+    if (item->StyleNo >= 0)
+        return;
     if (auto* marker = dynamic_cast<TRVMarkerItemInfo*>(item))
         Markers.Remove(marker);
     else if (auto* seq = dynamic_cast<TRVSeqItemInfo*>(item))
@@ -397,7 +412,7 @@ TRVCPInfo* TCustomRVData::FindCheckpointBefore(int32_t itemNo) const
     if (itemNo >= CountItems())
         return LastCheckpoint;
     for (int32_t i = itemNo - 1; i >= 0; --i) {
-        if (TRVCPInfo* cp = Items[i]->AttachedCheckpoint.get())
+        if (TRVCPInfo* cp = Items[i]->AttachedCheckpoint())
             return cp;
     }
     return nullptr;
@@ -408,7 +423,7 @@ void TCustomRVData::RenumberCheckpoints()
     int32_t chained = CheckpointCount - (EndCheckpoint ? 1 : 0);
     int32_t found = 0;
     for (int32_t i = 0; i < CountItems() && found < chained; ++i) {
-        if (TRVCPInfo* cp = Items[i]->AttachedCheckpoint.get()) {
+        if (TRVCPInfo* cp = Items[i]->AttachedCheckpoint()) {
             cp->ItemNo = i;
             ++found;
         }
@@ -450,12 +465,15 @@ std::unique_ptr<TRVCPInfo> TCustomRVData::TakeEndCheckpoint()
 
 // --- Events ------------------------------------------------------------------------------------
 
-void TCustomRVData::DoItemAction(ItemAction action, TCustomRVItemInfo* item,
-                                 TRVRawByteString& text)
+void TCustomRVData::DoItemAction(ItemAction action, TCustomRVItemInfo* item)
 {
     const ItemActionEvent& handler = Settings().OnItemAction;
-    if (handler)
-        handler(action, item, text, this);
+    if (!handler)
+        return;
+    TRVRawByteString text = item->Text.Copy();
+    handler(action, item, text, this);
+    if (text != item->Text)
+        item->Text = text;
 }
 
 void TCustomRVData::DoControlAction(ControlAction action, int32_t itemNo, RvHostedControl* ctrl)

@@ -63,14 +63,14 @@ public:
     // --- Item access (index checks raise "Item index is out of bounds") ----------------------
     int32_t CountItems() const { return Items.Count(); }
     TCustomRVItemInfo* ItemAt(int32_t itemNo) const { return Items[itemNo]; }
-    const TRVRawByteString& TextAt(int32_t itemNo) const { return Items[itemNo]->Text; }
+    std::string_view TextAt(int32_t itemNo) const { return Items[itemNo]->Text; }
     // The text as 8-bit bytes: UTF-16 text is converted with the code page of its style.
     TRVRawByteString SingleByteTextAt(int32_t itemNo) const;
     int32_t StyleAt(int32_t itemNo) const { return EffectiveStyleNo(*Items[itemNo]); }
     int32_t ParaAt(int32_t itemNo) const { return Items[itemNo]->ParaNo; }
     const RvTag& TagAt(int32_t itemNo) const { return Items[itemNo]->Tag; }
     uint8_t OptionsAt(int32_t itemNo) const { return Items[itemNo]->Options; }
-    TRVCPInfo* CheckpointAt(int32_t itemNo) const { return Items[itemNo]->AttachedCheckpoint.get(); }
+    TRVCPInfo* CheckpointAt(int32_t itemNo) const { return Items[itemNo]->AttachedCheckpoint(); }
     bool StartsLineAt(int32_t itemNo) const { return !Items[itemNo]->ContinuesParagraph(); }
     bool StartsParagraphAt(int32_t itemNo) const;
     bool PageBreakAt(int32_t itemNo) const { return Items[itemNo]->BreakPageBefore(); }
@@ -87,14 +87,14 @@ public:
 
     // --- Building -----------------------------------------------------------------------------
     // Appends with the paragraph rules; the item's own checkpoint becomes its checkpoint. Text
-    // becomes the item's Text (the forms without Text keep the item's own).
-    void AppendItem(const TRVRawByteString& text, std::unique_ptr<TCustomRVItemInfo> item);
+    // becomes the item's Text, kept in the document's text arena (the forms without Text keep
+    // the item's own).
+    void AppendItem(std::string_view text, std::unique_ptr<TCustomRVItemInfo> item);
     void AppendItem(std::unique_ptr<TCustomRVItemInfo> item);
     // Inserts without paragraph rules: the item's flags and ParaNo are taken as they are
     // (except that the first item never continues a paragraph). A checkpoint the item carries is
     // linked into the chain at its place.
-    void InsertItemAt(int32_t index, const TRVRawByteString& text,
-                      std::unique_ptr<TCustomRVItemInfo> item);
+    void InsertItemAt(int32_t index, std::string_view text, std::unique_ptr<TCustomRVItemInfo> item);
     void InsertItemAt(int32_t index, std::unique_ptr<TCustomRVItemInfo> item);
     // Appends plain text: CR, LF, CR LF, LF CR and FF end paragraphs (FF with a page break),
     // tabs become tab items when the style sheet's SpacesInTab is 0 or less. The first line
@@ -125,7 +125,9 @@ public:
     std::unique_ptr<TRVCPInfo> TakeEndCheckpoint();
 
     // --- Events ---------------------------------------------------------------------------------
-    void DoItemAction(ItemAction action, TCustomRVItemInfo* item, TRVRawByteString& text);
+    // Raises OnItemAction with a copy of the item's text; a text the handler changed is stored
+    // back into the item.
+    void DoItemAction(ItemAction action, TCustomRVItemInfo* item);
     void DoControlAction(ControlAction action, int32_t itemNo, RvHostedControl* ctrl);
     // A style merge appended Style: the outermost document's OnAddStyle hears of it.
     void DoAddStyle(TCustomRVInfo& style) override;
@@ -144,6 +146,7 @@ private:
     void UnregisterNumbered(TCustomRVItemInfo* item);
     void PrepareItemForRemoval(int32_t itemNo);
     void FreeItems(std::vector<std::unique_ptr<TCustomRVItemInfo>> items);
+    void FreeItems(TRVItemList::TakenItems taken);
     // The paragraph number an appended item with ParaNo would end up with.
     int32_t ParaNoForAppend(int32_t paraNo) const;
     class TextLineAppender;

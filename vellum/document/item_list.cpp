@@ -1,5 +1,6 @@
 #include "vellum/document/item_list.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "vellum/vellum_error.h"
@@ -23,6 +24,27 @@ void TRVItemList::Insert(int32_t index, std::unique_ptr<TCustomRVItemInfo> item)
     FItems.insert(FItems.begin() + index, std::move(item));
 }
 
+void TRVItemList::StoreText(TCustomRVItemInfo& item, std::string_view text)
+{
+    item.Text.Borrow(FTexts.Store(text));
+}
+
+void TRVItemList::ReserveMore(int32_t count)
+{
+    if (count <= 0)
+        return;
+    const size_t wanted = FItems.size() + static_cast<size_t>(count);
+    if (wanted <= FItems.capacity())
+        return;
+    FItems.reserve(std::max(wanted, FItems.capacity() + FItems.capacity() / 2));
+}
+
+void TRVItemList::TrimCapacity()
+{
+    if (FItems.capacity() - FItems.size() > FItems.size() / 8)
+        FItems.shrink_to_fit();
+}
+
 std::vector<std::unique_ptr<TCustomRVItemInfo>> TRVItemList::Extract(int32_t index, int32_t count)
 {
     std::vector<std::unique_ptr<TCustomRVItemInfo>> taken;
@@ -33,13 +55,16 @@ std::vector<std::unique_ptr<TCustomRVItemInfo>> TRVItemList::Extract(int32_t ind
     auto first = FItems.begin() + index;
     taken.assign(std::make_move_iterator(first), std::make_move_iterator(first + count));
     FItems.erase(first, first + count);
+    for (auto& item : taken)
+        item->Text.MakeOwned();
     return taken;
 }
 
-std::vector<std::unique_ptr<TCustomRVItemInfo>> TRVItemList::ExtractAll()
+TRVItemList::TakenItems TRVItemList::ExtractAll()
 {
-    std::vector<std::unique_ptr<TCustomRVItemInfo>> taken;
-    taken.swap(FItems);
+    TakenItems taken;
+    taken.Items.swap(FItems);
+    taken.Texts = std::move(FTexts);
     return taken;
 }
 

@@ -37,7 +37,7 @@ TRVRawByteString TCustomRVData::SingleByteTextAt(int32_t itemNo) const
 {
     const TCustomRVItemInfo& item = *Items[itemNo];
     if (item.StyleNo < 0 || !item.UnicodeText())
-        return item.Text;
+        return item.Text.Copy();
     return Utf16ToAnsi(CodePageOfStyle(EffectiveStyleNo(item)), item.Text);
 }
 

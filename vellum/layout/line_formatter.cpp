@@ -16,7 +16,7 @@ namespace {
 
 constexpr char16_t kSoftHyphen = 0x00AD;
 
-std::u16string StoredUtf16(const TRVRawByteString& text)
+std::u16string StoredUtf16(std::string_view text)
 {
     std::u16string out(text.size() / 2, u'\0');
     for (size_t i = 0; i < out.size(); ++i)
@@ -24,7 +24,7 @@ std::u16string StoredUtf16(const TRVRawByteString& text)
     return out;
 }
 
-char16_t StoredCharAt(const TRVRawByteString& text, bool unicode, int32_t index)
+char16_t StoredCharAt(std::string_view text, bool unicode, int32_t index)
 {
     if (!unicode)
         return char16_t(uint8_t(text[size_t(index)]));
@@ -37,7 +37,7 @@ std::string DisplayText(const TCustomRVItemInfo& item, const TFontInfo& style, b
 {
     std::string display = MakeDisplayText(item.Text, style, false, false, showSoftHyphens);
     if (CharCount(display, item.UnicodeText()) != CharCount(item.Text, item.UnicodeText()))
-        return item.Text;
+        return item.Text.Copy();
     return display;
 }
 

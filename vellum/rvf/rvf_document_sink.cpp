@@ -133,13 +133,23 @@ bool RvfDocumentSink::PrepareTemplate(RvfHeader& header, RvfFieldCursor& rest)
     FTemplate->ParaNo = header.ParaNo;
     if (!header.IsTextKind())
         return ReadItemHeaderRest(*FTemplate, rest, header, *this);
+    ReserveForLines(header);
     // Text records may end with a quoted hint.
     if (rest.PeekChar() == '"') {
         std::optional<std::string> hint = rest.ReadQuoted();
         if (hint)
-            FTemplate->Hint = DecodeRvfString(*hint, header.Utf8);
+            FTemplate->SetHint(DecodeRvfString(*hint, header.Utf8));
     }
     return true;
+}
+
+void RvfDocumentSink::ReserveForLines(const RvfHeader& header)
+{
+    // Every line of a text record is an item. The count comes from the data, so it is believed
+    // only as far as the bytes left can hold that many lines of at least a CR LF each.
+    const int64_t possible = static_cast<int64_t>(header.BytesLeft / 2) + 1;
+    const int64_t lines = std::min<int64_t>(header.LineCount, possible);
+    FData.Items.ReserveMore(static_cast<int32_t>(std::min<int64_t>(lines, INT32_MAX)));
 }
 
 bool RvfDocumentSink::CheckTextStyle(int32_t& styleNo, bool byName)
@@ -260,8 +270,10 @@ bool RvfDocumentSink::Insert(RvfHeader& header, const std::string_view* text)
         DiscardPendingCheckpoint();
         return true;
     }
-    if (header.IsTextKind())
-        return InsertText(header, text ? *text : std::string_view());
+    if (header.IsTextKind()) {
+        const bool lastLine = !text || static_cast<int64_t>(header.LineIndex) + 1 == header.LineCount;
+        return InsertText(header, text ? *text : std::string_view(), lastLine);
+    }
     return InsertTemplate(header);
 }
 
@@ -270,25 +282,32 @@ void RvfDocumentSink::EndTextRecord(RvfHeader&)
     FTemplate.reset();
 }
 
-bool RvfDocumentSink::InsertText(RvfHeader& header, std::string_view line)
+bool RvfDocumentSink::InsertText(RvfHeader& header, std::string_view line, bool lastLine)
 {
-    // 3. Every line of a text record is an item made like the template. An editor does not
-    // take text into styles that are protected against it.
+    // 3. Every line of a text record is an item made like the template; the last line takes the
+    // template itself. An editor does not take text into styles that are protected against it.
     if (FParams.Edit && IsInsertProtected(FTemplate->StyleNo))
         return true;
+    std::unique_ptr<TCustomRVItemInfo> item = lastLine ? std::move(FTemplate) : CopyOfTemplate();
+    std::string decoded;
+    if (item->UnicodeText() && header.DataMode == kRvfDataHexUnicode) {
+        decoded = DecodeRvfHex(line).bytes;
+        line = decoded;
+    }
+    if (item->UnicodeText() && line.size() % 2 != 0)
+        line.remove_suffix(1); // UTF-16 text holds whole code units only
+    return InsertItem(std::move(item), line, header.ParaNo);
+}
+
+std::unique_ptr<TCustomRVItemInfo> RvfDocumentSink::CopyOfTemplate()
+{
     std::unique_ptr<TCustomRVItemInfo> item = CreateItemByStyleNo(&FData, FTemplate->StyleNo);
     item->BeforeLoading(FData);
-    item->StyleNo = FTemplate->StyleNo;
     item->ParaNo = FTemplate->ParaNo;
     item->Options = FTemplate->Options;
-    item->Hint = FTemplate->Hint;
+    item->SetHint(FTemplate->Hint());
     item->Tag = FTemplate->Tag;
-    TRVRawByteString text(line);
-    if (item->UnicodeText() && header.DataMode == kRvfDataHexUnicode)
-        text = DecodeRvfHex(line).bytes;
-    if (item->UnicodeText() && text.size() % 2 != 0)
-        text.pop_back(); // UTF-16 text holds whole code units only
-    return InsertItem(std::move(item), std::move(text), header.ParaNo);
+    return item;
 }
 
 bool RvfDocumentSink::IsInsertProtected(int32_t styleNo) const
@@ -307,7 +326,7 @@ bool RvfDocumentSink::InsertTemplate(RvfHeader& header)
         FItemText.pop_back();
     if (item->StyleNo == rvsListMarker)
         CheckMarkerList(*item, header.ItemByName);
-    return InsertItem(std::move(item), std::move(FItemText), header.ParaNo);
+    return InsertItem(std::move(item), FItemText, header.ParaNo);
 }
 
 bool RvfDocumentSink::CheckDrawingStyle(TCustomRVItemInfo& item, const RvfHeader& header)
@@ -364,14 +383,15 @@ void RvfDocumentSink::DiscardPendingCheckpoint()
     }
 }
 
-bool RvfDocumentSink::InsertItem(std::unique_ptr<TCustomRVItemInfo> item, TRVRawByteString text,
+bool RvfDocumentSink::InsertItem(std::unique_ptr<TCustomRVItemInfo> item, std::string_view text,
                                  int32_t headerParaNo)
 {
     // 5. Paragraph, 6. palette, 7. checkpoint, 8. text conversion.
     ApplyParagraph(*item, headerParaNo);
     item->RefreshPalette(FData.Settings().PaletteMode(), false);
     AttachPendingCheckpoint(*item);
-    ConvertText(*item, text);
+    std::string converted;
+    ConvertText(*item, text, converted);
     // 10 and 11. Insertion; the first item may take its paragraph from the caller.
     if (FFirstItem && FParams.Append)
         ApplyFirstItemParagraph(*item);
@@ -431,10 +451,11 @@ void RvfDocumentSink::AttachPendingCheckpoint(TCustomRVItemInfo& item)
         FEndCheckpointPending = false;
     }
     if (FPendingCheckpoint)
-        item.AttachedCheckpoint = std::move(FPendingCheckpoint);
+        item.SetAttachedCheckpoint(std::move(FPendingCheckpoint));
 }
 
-void RvfDocumentSink::ConvertText(TCustomRVItemInfo& item, TRVRawByteString& text)
+void RvfDocumentSink::ConvertText(TCustomRVItemInfo& item, std::string_view& text,
+                                  std::string& converted)
 {
     if (item.StyleNo < 0 || !Style())
         return;
@@ -443,11 +464,13 @@ void RvfDocumentSink::ConvertText(TCustomRVItemInfo& item, TRVRawByteString& tex
                         Style()->TextStyles()[styleNo].Unicode;
     platform::CodePage codePage = FData.CodePageOfStyle(styleNo);
     if (item.UnicodeText() && !unicodeStyle) {
-        text = Utf16ToAnsi(codePage, text);
+        converted = Utf16ToAnsi(codePage, text);
+        text = converted;
         item.SetUnicodeText(false);
         Warn(kWarnConvertedToSingleByte);
     } else if (!item.UnicodeText() && unicodeStyle) {
-        text = AnsiToUtf16(codePage, text);
+        converted = AnsiToUtf16(codePage, text);
+        text = converted;
         item.SetUnicodeText(true);
         Warn(kWarnConvertedToUnicode);
     }
@@ -457,7 +480,9 @@ void RvfDocumentSink::AfterInserted(int32_t itemNo)
 {
     // 12. Controls hear that they were loaded; items finish loading outside nested reads.
     TCustomRVItemInfo* item = FData.ItemAt(itemNo);
-    if (auto* control = dynamic_cast<TRVControlItemInfo*>(item))
+    // Text items, the bulk of a document, are never controls: no class test for them.
+    auto* control = item->StyleNo < 0 ? dynamic_cast<TRVControlItemInfo*>(item) : nullptr;
+    if (control)
         FData.DoControlAction(rvcaAfterRVFLoad, itemNo, control->HostedControl.get());
     if (!FData.HasDataState(rvstReadingNested))
         item->AfterLoading();
@@ -472,10 +497,13 @@ void RvfDocumentSink::FinishItems()
         (FPos == FData.CountItems() || FData.StartsParagraphAt(FPos))) {
         std::unique_ptr<TCustomRVItemInfo> empty = CreateItemByStyleNo(&FData, 0);
         empty->ParaNo = -1;
-        InsertItem(std::move(empty), TRVRawByteString(), -1);
+        InsertItem(std::move(empty), std::string_view(), -1);
     }
     if (!FParams.Edit && FData.CountItems() > 0)
         FData.NormalizeParas(std::min(FStartIndex, FData.CountItems() - 1));
+    // A document read whole gives back the room that growing the item list left over.
+    if (FStartIndex == 0 && FPos == FData.CountItems())
+        FData.Items.TrimCapacity();
 }
 
 void RvfDocumentSink::FinishCheckpoints(bool success)

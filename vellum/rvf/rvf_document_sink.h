@@ -44,6 +44,7 @@ private:
 
     // Header
     bool PrepareTemplate(RvfHeader& header, RvfFieldCursor& rest);
+    void ReserveForLines(const RvfHeader& header);
     bool CheckTextStyle(int32_t& styleNo, bool byName);
     bool CheckParaStyle(int32_t& paraNo, bool byName);
     void ApplyBackgroundHeader(const RvfHeader& header);
@@ -54,17 +55,19 @@ private:
     bool PropertyLine(const RvfHeader& header, std::string_view line, RvfLineMode& mode);
 
     // Insertion
-    bool InsertText(RvfHeader& header, std::string_view line);
+    bool InsertText(RvfHeader& header, std::string_view line, bool lastLine);
+    std::unique_ptr<TCustomRVItemInfo> CopyOfTemplate();
     bool IsInsertProtected(int32_t styleNo) const;
     bool InsertTemplate(RvfHeader& header);
     bool CheckDrawingStyle(TCustomRVItemInfo& item, const RvfHeader& header);
     void DiscardPendingCheckpoint();
-    bool InsertItem(std::unique_ptr<TCustomRVItemInfo> item, TRVRawByteString text,
+    bool InsertItem(std::unique_ptr<TCustomRVItemInfo> item, std::string_view text,
                     int32_t headerParaNo);
     void ApplyParagraph(TCustomRVItemInfo& item, int32_t headerParaNo);
     void ApplyFirstItemParagraph(TCustomRVItemInfo& item);
     void AttachPendingCheckpoint(TCustomRVItemInfo& item);
-    void ConvertText(TCustomRVItemInfo& item, TRVRawByteString& text);
+    // Converts TEXT between single-byte and UTF-16 as the item's style asks, into CONVERTED.
+    void ConvertText(TCustomRVItemInfo& item, std::string_view& text, std::string& converted);
     void CheckMarkerList(TCustomRVItemInfo& item, bool byName);
     void AfterInserted(int32_t itemNo);
 

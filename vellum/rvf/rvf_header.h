@@ -2,6 +2,7 @@
 // records set for later headers.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -35,6 +36,7 @@ struct RvfHeader {
     RvfTag Tag;
     int32_t SubKind = 0;
     int32_t LineIndex = 0;
+    size_t BytesLeft = 0; // of the block after the header line, to bound what LineCount claims
     bool StyleByName = false; // StyleNo came as a quoted name: never mapped
     bool ParaByName = false;
     bool ItemByName = false;  // set by item header hooks for the styles they read

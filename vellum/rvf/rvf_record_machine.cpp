@@ -30,6 +30,8 @@ bool RvfRecordMachine::Run(std::string_view block)
         if (!lines.Fetch(line) || line.stalled)
             return false;
         RvfLineMode mode = lines.Mode();
+        if (FState == State::Header)
+            FHeader.BytesLeft = block.size() - lines.Position();
         if (!ProcessLine(line.bytes, mode))
             return false;
         lines.SetMode(mode);

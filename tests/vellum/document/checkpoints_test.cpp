@@ -13,8 +13,8 @@ std::unique_ptr<TCustomRVItemInfo> TextWithCheckpoint(const char* name, int32_t 
 {
     auto item = MakeItem('T', paraNo);
     if (name) {
-        item->AttachedCheckpoint = std::make_unique<TRVCPInfo>();
-        item->AttachedCheckpoint->Name = name;
+        item->SetAttachedCheckpoint(std::make_unique<TRVCPInfo>());
+        item->AttachedCheckpoint()->Name = name;
     }
     return item;
 }
@@ -127,7 +127,7 @@ TEST_P(CheckpointChain, MatchesItemsAndCount)
     const TRVCPInfo* previous = nullptr;
     for (const TRVCPInfo* cp = doc.FirstCheckpoint; cp; cp = cp->Next) {
         EXPECT_EQ(cp->Prev, previous);
-        EXPECT_EQ(cp->ItemInfo->AttachedCheckpoint.get(), cp);
+        EXPECT_EQ(cp->ItemInfo->AttachedCheckpoint(), cp);
         previous = cp;
     }
     EXPECT_EQ(doc.LastCheckpoint, previous);

@@ -40,7 +40,7 @@ void Fill(TCustomRVItemInfo& item, TestImageList& images)
         note->NoteDocument->AppendTextLines("note text\r\nsecond", 0, 0, 0, false, true, RvTag());
         note->NoteDocument->AppendItem("", std::make_unique<TRVNoteReferenceItemInfo>(nullptr));
     }
-    item.Hint = "hint";
+    item.SetHint("hint");
     item.Tag = RvTag::FromString("tag");
 }
 
@@ -69,12 +69,12 @@ TEST(EveryKind, BuildQueryCopyMoveAndFree)
     for (int32_t i = 0; i < doc.CountItems(); ++i) {
         auto item = doc.ItemAt(i)->MakeCopy(&copy);
         EXPECT_EQ(item->StyleNo, doc.ItemAt(i)->StyleNo);
-        EXPECT_EQ(item->Hint, "hint");
+        EXPECT_EQ(item->Hint(), "hint");
         EXPECT_EQ(item->Tag, doc.TagAt(i));
         EXPECT_EQ(item->NestedDocumentCount(), doc.ItemAt(i)->NestedDocumentCount());
         // Checkpoints belong to the document, not the item: a document copy brings them.
-        EXPECT_EQ(item->AttachedCheckpoint, nullptr);
-        item->AttachedCheckpoint = std::make_unique<TRVCPInfo>(doc.CheckpointAt(i)->CopyData());
+        EXPECT_EQ(item->AttachedCheckpoint(), nullptr);
+        item->SetAttachedCheckpoint(std::make_unique<TRVCPInfo>(doc.CheckpointAt(i)->CopyData()));
         copy.InsertItemAt(i, std::move(item));
     }
     EXPECT_EQ(Describe(copy), Describe(doc));

@@ -93,7 +93,7 @@ TEST(ItemKinds, ExtraProperties)
     // Strings: every item has a hint; pictures and bullets have alt; pictures a file name.
     auto text = CreateItemByStyleNo(nullptr, 0);
     EXPECT_TRUE(text->StoreExtraStr(rvespHint, "h"));
-    EXPECT_EQ(text->Hint, "h");
+    EXPECT_EQ(text->Hint(), "h");
     EXPECT_FALSE(text->StoreExtraStr(rvespAlt, "a"));
     auto picture = CreateItemByStyleNo(nullptr, rvsPicture);
     EXPECT_TRUE(picture->StoreExtraStr(rvespFilename, "f.bmp"));
@@ -144,7 +144,7 @@ TEST(ItemKinds, AssigningAPictureToAHotPictureKeepsItsKind)
     TRVGraphicItemInfo source(nullptr, MakePicture(platform::PictureFormat::Bitmap), 2);
     source.width = 40;
     source.ParaNo = 3;
-    source.Hint = "tip";
+    source.SetHint("tip");
     TRVHotGraphicItemInfo target(nullptr);
     target.AssignFrom(source);
     EXPECT_EQ(target.StyleNo, rvsHotPicture);
@@ -152,7 +152,7 @@ TEST(ItemKinds, AssigningAPictureToAHotPictureKeepsItsKind)
     EXPECT_EQ(target.width, 40);
     EXPECT_EQ(target.Placement, 2);
     EXPECT_EQ(target.ParaNo, 3);
-    EXPECT_EQ(target.Hint, "tip");
+    EXPECT_EQ(target.Hint(), "tip");
     TRVGraphicItemInfo other(nullptr);
     other.AssignFrom(target);
     EXPECT_EQ(other.StyleNo, rvsPicture);

@@ -31,7 +31,7 @@ void CheckInvariants(const TCustomRVData& doc)
     std::vector<const TCustomRVItemInfo*> markers, sequences;
     for (int32_t i = 0; i < doc.CountItems(); ++i) {
         const TCustomRVItemInfo* item = doc.ItemAt(i);
-        attached += item->AttachedCheckpoint ? 1 : 0;
+        attached += item->AttachedCheckpoint() ? 1 : 0;
         if (dynamic_cast<const TRVMarkerItemInfo*>(item))
             markers.push_back(item);
         if (dynamic_cast<const TRVSeqItemInfo*>(item))
@@ -101,8 +101,8 @@ private:
         item->ParaNo = Pick(4) - 1;
         item->Options = static_cast<uint8_t>(Pick(16));
         if (Pick(4) == 0) {
-            item->AttachedCheckpoint = std::make_unique<TRVCPInfo>();
-            item->AttachedCheckpoint->Name = "cp";
+            item->SetAttachedCheckpoint(std::make_unique<TRVCPInfo>());
+            item->AttachedCheckpoint()->Name = "cp";
         }
         if (auto* note = dynamic_cast<TCustomRVNoteItemInfo*>(item.get()))
             note->NoteDocument->AppendTextLines("n\r\n", 0, 0, 0, false, true, RvTag());

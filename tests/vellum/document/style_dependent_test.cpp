@@ -33,7 +33,7 @@ protected:
     {
         std::string out;
         for (int32_t i = 0; i < doc.CountItems(); ++i)
-            out += "[" + doc.TextAt(i) + "]";
+            out += "[" + std::string(doc.TextAt(i)) + "]";
         return out;
     }
 

@@ -38,8 +38,8 @@ TEST(Tags, CopiesOwnTheirStrings)
     doc.Settings().Options |= OptionBit<TRVOptions>(rvoTagsArePChars);
     auto item = MakeItem('T', 0);
     item->Tag = RvTag::FromString("note");
-    item->AttachedCheckpoint = std::make_unique<TRVCPInfo>();
-    item->AttachedCheckpoint->Tag = RvTag::FromString("cp");
+    item->SetAttachedCheckpoint(std::make_unique<TRVCPInfo>());
+    item->AttachedCheckpoint()->Tag = RvTag::FromString("cp");
     doc.AppendItem("abc", std::move(item));
 
     auto copy = doc.ItemAt(0)->MakeCopy(&doc);
@@ -47,7 +47,7 @@ TEST(Tags, CopiesOwnTheirStrings)
     EXPECT_EQ(*copy->Tag.AsString(), "note");
     EXPECT_NE(copy->Tag.AsString(), doc.TagAt(0).AsString());
     EXPECT_EQ(copy->Text, "abc");
-    EXPECT_EQ(copy->AttachedCheckpoint, nullptr); // checkpoints are not copied with an item
+    EXPECT_EQ(copy->AttachedCheckpoint(), nullptr); // checkpoints are not copied with an item
     EXPECT_EQ(*doc.CheckpointAt(0)->Tag.AsString(), "cp");
 
     doc.Clear(); // the copy's string outlives the original's

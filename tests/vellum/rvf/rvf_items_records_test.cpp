@@ -122,7 +122,7 @@ TEST(RvfItemsRecords, PicturesInHexAndBinary)
             EXPECT_EQ(picture.Picture->Height(), 3);
             EXPECT_EQ(picture.Placement, 3);
             EXPECT_EQ(picture.width, 40);
-            EXPECT_EQ(picture.Hint, "a\r\nb");
+            EXPECT_EQ(picture.Hint(), "a\r\nb");
             EXPECT_EQ(reader.data.ItemAt(0)->Text, "pic");
             EXPECT_EQ(reader.Warnings(), 0);
         }
@@ -246,7 +246,7 @@ TEST(RvfItemsRecords, LabelsAndSequences)
     EXPECT_EQ(label.MinCaptionWidth, 30);
     EXPECT_EQ(label.CaptionAlign, 2);
     EXPECT_TRUE(label.LockCaptionStyle);
-    EXPECT_EQ(label.Hint, "h");
+    EXPECT_EQ(label.Hint(), "h");
     EXPECT_EQ(reader.data.ItemAt(0)->Text, "lbl");
     auto& second = reader.Item<TRVSeqItemInfo>(2);
     EXPECT_EQ(second.NumberFormat, rvseqUpperRoman);

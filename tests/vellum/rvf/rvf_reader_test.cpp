@@ -62,8 +62,8 @@ struct Reader {
                 out += ' ';
             out += std::to_string(item->StyleNo) + ":" + std::to_string(item->ParaNo) + ":" +
                    std::to_string(item->Options) + "[" + Printable(item->Text) + "]";
-            if (item->AttachedCheckpoint)
-                out += "@" + item->AttachedCheckpoint->Name;
+            if (const TRVCPInfo* cp = item->AttachedCheckpoint())
+                out += "@" + cp->Name;
         }
         if (data.EndCheckpoint)
             out += " @end:" + data.EndCheckpoint->Name;
