@@ -241,10 +241,7 @@ int32_t LineFormatter::FitPiece(int32_t itemNo, const TParaInfo& para, int32_t p
 // A character that fits nowhere still goes on a line of its own, whole.
 int32_t LineFormatter::WidenToCharacter(int32_t pos, int32_t end) const
 {
-    int32_t count = 1;
-    while (pos + count < end && !m_run.widths.IsCharStart(pos + count))
-        ++count;
-    return count;
+    return std::min(m_run.widths.StartAfter(pos, pos), end) - pos;
 }
 
 void LineFormatter::PlaceEmptyText(int32_t itemNo, int32_t offset)

@@ -131,7 +131,7 @@ TEST(TextFit, GbkFitsEndAtCharacterStarts)
             query.remaining = int(gbk.size()) - from;
             query.available = available;
             const int fit = FitCharacters(widths, query);
-            EXPECT_TRUE(widths.IsCharStart(from + fit)) << from << " " << available;
+            EXPECT_EQ(widths.StartAtOrBefore(from, from + fit), from + fit) << from << " " << available;
             EXPECT_LE(widths.Width(from, fit), available);
         }
     }
