@@ -88,6 +88,18 @@ const HitCase kHitCases[] = {
          doc.Text(u"hello", testing::kPlain, true, kParaRightToLeft);
      },
      400, [](LayoutDoc& doc) { doc.data.DrawItems()[0].Left = 5; }, 20, 10, false, 0, 4},
+    // Reordered for the reading direction: "cd" drawn at 5, "ab " at 17.
+    {"right-to-left pieces are taken in visual order",
+     [](LayoutDoc& doc) {
+         AddRightToLeftParagraph(doc);
+         doc.Text(u"ab ", testing::kPlain, true, kParaRightToLeft).More(u"cd");
+     },
+     400,
+     [](LayoutDoc& doc) {
+         doc.data.DrawItems()[0].Left = 17;
+         doc.data.DrawItems()[1].Left = 5;
+     },
+     30, 10, false, 0, 3},
     {"a list marker moves to the next draw item",
      [](LayoutDoc& doc) {
          doc.Marker("1.");
@@ -130,6 +142,13 @@ const HitCase kHitCases[] = {
          doc.Picture(20, 10);
      },
      400, NoChange, 35, 10, false, 1, 1},
+    {"picture in a right-to-left paragraph: its left half is after it",
+     [](LayoutDoc& doc) {
+         AddRightToLeftParagraph(doc);
+         doc.Text(u"ab", testing::kPlain, true, kParaRightToLeft);
+         doc.Picture(20, 10);
+     },
+     400, [](LayoutDoc& doc) { doc.data.DrawItems()[1].Left = 17; }, 20, 10, false, 1, 1},
 };
 
 class HitTestTable : public ::testing::TestWithParam<HitCase> {};
