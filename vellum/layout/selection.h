@@ -5,6 +5,17 @@
 // piece's k-th character; TextLength + 1 is after its last one. Inside any other draw item 0 is
 // before it and 1 after it. Item positions use the same rule over the whole item. Draw item
 // number -1 (item number -1) means "no position".
+//
+// How the control uses them (points in document coordinates: client point + scroll position):
+// - left button down: StartMouseSelection(x, y, shift); while IsSelecting(), each move calls
+//   ExtendSelectionByLines when IsLineSelecting(), else ExtendSelectionTo, and repaints only
+//   when the call answers true; button up: FinishMouseSelection (it notifies SelectionChanged);
+// - right button: RightClickSelection, then repaint and notify when it answers true;
+// - painting: GetSelectionBounds(true) unless SelectionIsEmpty(), EntirelySelected(), and the
+//   draw items from DrawItemAtY(top, ViewTop) to DrawItemAtY(bottom, ViewBottom);
+// - the caret and item-based selection: ScrollIntoView, SetSelectionFromItems.
+// Draw items change with every formatting pass: a full pass drops the selection (and a drag in
+// progress), a width-only pass keeps it in item positions.
 #pragma once
 
 #include <cstdint>
