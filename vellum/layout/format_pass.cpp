@@ -115,7 +115,7 @@ void TCustomRVFormattedData::RunFormatPass(const FormatRequest& request, platfor
         // 6. Widths.
         const int32_t oldDocumentWidth = FDocumentWidth;
         const int32_t oldTextWidth = FTextWidth;
-        ComputeWidths(rp, settings, clientWidth - leftMargin - rightMargin, firstItem, *cache);
+        ComputeWidths(request, rp, settings, clientWidth - leftMargin - rightMargin, firstItem, *cache);
         // 7. A resize that changes neither width lays nothing out again.
         const bool unchanged = request.onlyResized && !request.forceFormat &&
                                oldDocumentWidth == FDocumentWidth && oldTextWidth == FTextWidth;
@@ -171,12 +171,18 @@ void TCustomRVFormattedData::RestoreScroll(const FormatRequest& request, const S
         RestoreSelectionAfterResize();
 }
 
-void TCustomRVFormattedData::ComputeWidths(const ResolutionPair& rp, const LayoutSettings& settings,
-                                           int32_t clientTextWidth, int32_t firstItem,
-                                           TRVFontInfoCache& cache)
+void TCustomRVFormattedData::ComputeWidths(const FormatRequest& request, const ResolutionPair& rp,
+                                           const LayoutSettings& settings, int32_t clientTextWidth,
+                                           int32_t firstItem, TRVFontInfoCache& cache)
 {
     const int32_t minText = rp.XToDevice(settings.MinTextWidth);
-    const int32_t content = MinContentWidth(*this, rp, settings, cache, firstItem);
+    // A width-only pass formats the same items for the same device: their minimum stands.
+    const bool known = request.onlyResized && FMinContentWidth >= 0 && FMinContentDevicePpi == rp.DevicePpiX;
+    if (!known) {
+        FMinContentWidth = MinContentWidth(*this, rp, settings, cache, firstItem);
+        FMinContentDevicePpi = rp.DevicePpiX;
+    }
+    const int32_t content = FMinContentWidth;
     FDocumentWidth = std::max(std::max(clientTextWidth, content), minText);
     if (HasOption(Settings().Options, rvoClientTextWidth))
         FTextWidth = std::max(clientTextWidth, minText);
@@ -219,6 +225,7 @@ void TCustomRVFormattedData::PlaceItems(const FormatRequest& request, const Reso
         formatter.PlaceItem(i);
     const int32_t gap = formatter.Finish();
     FDrawItems.FinishReuse();
+    FDrawItems.ShrinkToFit();
     // 13. The document's height and the link areas.
     int64_t height = int64_t(rp.YToDevice(settings.BottomMargin)) + state.Baseline + state.LineDescent + gap;
     if (CountItems() > 0)
@@ -239,6 +246,7 @@ void TCustomRVFormattedData::ClearFormatting()
     FJumps.clear();
     FNextJumpId = 0;
     FLastFormattedItemNo = -1;
+    FMinContentWidth = -1;
     const LayoutSettings& settings = GetLayoutSettings();
     FDocumentHeight = settings.TopMargin + settings.BottomMargin;
     for (int32_t i = 0; i < CountItems(); ++i)

@@ -32,6 +32,16 @@ char16_t StoredCharAt(const TRVRawByteString& text, bool unicode, int32_t index)
     return char16_t(uint8_t(text[2 * size_t(index)]) | uint8_t(text[2 * size_t(index) + 1]) << 8);
 }
 
+// The display form follows the style's encoding; an item whose flag disagrees with its style
+// is measured as stored, so that offsets stay offsets of the item.
+std::string DisplayText(const TCustomRVItemInfo& item, const TFontInfo& style, bool showSoftHyphens)
+{
+    std::string display = MakeDisplayText(item.Text, style, false, false, showSoftHyphens);
+    if (CharCount(display, item.UnicodeText()) != CharCount(item.Text, item.UnicodeText()))
+        return item.Text;
+    return display;
+}
+
 } // namespace
 
 int32_t SaturateCoordinate(int64_t value)
@@ -126,7 +136,7 @@ void LineFormatter::PrepareRun(int32_t itemNo)
     const TFontInfo& style = m_data.GetRVStyle()->TextStyles()[styleNo];
     m_run.itemNo = itemNo;
     m_run.unicode = item.UnicodeText();
-    m_run.display = MakeDisplayText(item.Text, style, false, false, m_showSoftHyphens);
+    m_run.display = DisplayText(item, style, m_showSoftHyphens);
     m_run.stored = m_run.unicode ? StoredUtf16(item.Text) : std::u16string();
     m_run.widths.Measure(*m_state.Canvas, m_run.display, m_run.unicode, m_data.CodePageOfStyle(styleNo));
 }
@@ -251,10 +261,7 @@ int32_t LineFormatter::FitPiece(int32_t itemNo, const TParaInfo& para, int32_t p
 // A character that fits nowhere still goes on a line of its own, whole.
 int32_t LineFormatter::WidenToCharacter(int32_t pos, int32_t end) const
 {
-    int32_t count = 1;
-    while (pos + count < end && !m_run.widths.IsCharStart(pos + count))
-        ++count;
-    return count;
+    return std::min(m_run.widths.StartAfter(pos, pos), end) - pos;
 }
 
 void LineFormatter::PlaceEmptyText(int32_t itemNo, int32_t offset)
@@ -476,7 +483,7 @@ void LineFormatter::TrimTrailingSpace()
         const int32_t styleNo = m_data.EffectiveStyleNo(item);
         TRVFontInfoCacheItem& entry = m_state.FontCache->GetItem(styleNo);
         const TFontInfo& style = m_data.GetRVStyle()->TextStyles()[styleNo];
-        const std::string display = MakeDisplayText(item.Text, style, false, false, m_showSoftHyphens);
+        const std::string display = DisplayText(item, style, m_showSoftHyphens);
         const size_t unit = item.UnicodeText() ? 2 : 1;
         const std::string_view shown = std::string_view(display).substr(size_t(last.TextStart - 1) * unit);
         last.Width = MeasureRunSize(*entry.Canvas, shown, last.TextLength, item.UnicodeText()).cx;
