@@ -104,7 +104,7 @@ TEST(ParagraphSpacing, HugeSpacingSaturates)
 
 // --- Alignment and justification ---------------------------------------------------------------
 
-std::vector<int32_t> Lefts(const ParagraphFixture& f)
+std::vector<int32_t> Lefts(ParagraphFixture& f)
 {
     std::vector<int32_t> out;
     for (int i = 0; i < f.Count(); ++i)
@@ -112,7 +112,7 @@ std::vector<int32_t> Lefts(const ParagraphFixture& f)
     return out;
 }
 
-std::vector<int32_t> GapsBefore(const ParagraphFixture& f)
+std::vector<int32_t> GapsBefore(ParagraphFixture& f)
 {
     std::vector<int32_t> out;
     for (int i = 0; i < f.Count(); ++i)
@@ -135,7 +135,7 @@ TEST_P(JustifyTest, SpreadsFreeSpaceOverWordGaps)
 {
     const JustifyCase& c = GetParam();
     ParagraphFixture f;
-    f.Doc().SetClientSize(c.textWidth + 10, 100000);
+    f.SetClientWidth(c.textWidth + 10);
     f.Para(1).Alignment = rvaJustify;
     f.Para(1).BiDiMode = c.direction;
     f.Text(c.text, 1);
@@ -164,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Justify, LineBeforeLineBreakStaysLeft)
 {
     ParagraphFixture f;
-    f.Doc().SetClientSize(84, 100000);
+    f.SetClientWidth(84);
     f.Para(1).Alignment = rvaJustify;
     f.Text(u"aa bb", 1);
     f.Text(u"cc dd", 1, false, 0, true);
@@ -344,7 +344,7 @@ TEST_P(ListIndentTest, LevelIndentsLines)
     f.Para(1).RightIndent = 7;
     f.Para(1).BiDiMode = c.direction;
     f.Para(1).Alignment = c.alignment;
-    f.Doc().SetClientSize(210, 100000);
+    f.SetClientWidth(210);
     f.Marker(c.listNo, c.level, 1);
     f.Text(u"aaaa bbbb cccc dddd eeee ffff gggg", 1, false);
     f.Format();

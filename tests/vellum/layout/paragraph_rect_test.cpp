@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ParagraphRect, RangeCoversOneParagraph)
 {
     ParagraphFixture f;
-    f.Doc().SetClientSize(60, 100000); // 50-pixel lines: six characters each
+    f.SetClientWidth(60); // 50-pixel lines: six characters each
     f.Text(u"aaa bbb ccc", 0);
     f.Text(u"ddd", 0, false);
     f.Text(u"eee fff", 0);
@@ -118,8 +118,9 @@ TEST(ParagraphRect, RangeCoversOneParagraph)
 TEST(ParagraphRect, HorizontalLineHasNone)
 {
     ParagraphFixture f;
-    auto line = CreateItemByStyleNo(&f.Doc(), rvsBreak);
-    f.Doc().InsertItemAt(0, std::move(line));
+    f.Format(); // nothing yet
+    EXPECT_FALSE(ParagraphRect(f.Doc(), ParagraphDrawItems(f.Doc(), 0)).has_value());
+    f.HorizontalLine();
     f.Format();
     ASSERT_EQ(f.Count(), 1);
     EXPECT_FALSE(ParagraphRect(f.Doc(), ParagraphDrawItems(f.Doc(), 0)).has_value());
