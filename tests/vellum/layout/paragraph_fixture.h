@@ -13,6 +13,48 @@
 
 namespace vellum::testing {
 
+// Appends a paragraph style made by SETUP from the defaults; returns its number.
+template <typename Setup>
+int32_t AddParaStyle(LayoutDoc& doc, Setup&& setup)
+{
+    TParaInfo& para = doc.Style().ParaStyles().Add();
+    setup(para);
+    return doc.Style().ParaStyles().Count() - 1;
+}
+
+inline TCustomRVItemInfo& LastItem(LayoutDoc& doc)
+{
+    return *doc.data.ItemAt(doc.data.CountItems() - 1);
+}
+
+// Appends ITEM to paragraph style PARANO, starting a paragraph or continuing the last one.
+inline void AppendInPara(LayoutDoc& doc, std::unique_ptr<TCustomRVItemInfo> item, int32_t paraNo, bool newPara)
+{
+    item->ParaNo = paraNo;
+    item->Options = newPara ? 0 : rvioContinuesParagraph;
+    doc.data.InsertItemAt(doc.data.CountItems(), std::move(item));
+}
+
+inline void AddTab(LayoutDoc& doc, int32_t paraNo, bool newPara)
+{
+    AppendInPara(doc, std::make_unique<TRVTabItemInfo>(&doc.data), paraNo, newPara);
+}
+
+inline void AddListMarker(LayoutDoc& doc, int32_t listNo, int32_t level, int32_t paraNo)
+{
+    AppendInPara(doc, std::make_unique<TRVMarkerItemInfo>(&doc.data, listNo, level, 1, false), paraNo, true);
+}
+
+// A borderless picture WIDTH x HEIGHT in paragraph style PARANO with PLACEMENT (2 line top,
+// 3 line bottom, 4 line middle).
+inline void AddPlacedPicture(LayoutDoc& doc, int32_t width, int32_t height, uint8_t placement, int32_t paraNo,
+                             bool newPara)
+{
+    doc.Picture(width, height, newPara, 0);
+    LastItem(doc).ParaNo = paraNo;
+    static_cast<TRVRectItemInfo&>(LastItem(doc)).Placement = placement;
+}
+
 class ParagraphFixture {
 public:
     ParagraphFixture()
@@ -49,23 +91,14 @@ public:
         if (lineBreak)
             Last().Options = uint8_t((Last().Options & ~rvioContinuesParagraph) | rvioStartsNewLine);
     }
-    void Tab(int paraNo, bool newParagraph = false)
-    {
-        auto item = std::make_unique<TRVTabItemInfo>(&Doc());
-        Insert(std::move(item), paraNo, newParagraph);
-    }
+    void Tab(int paraNo, bool newParagraph = false) { AddTab(m_doc, paraNo, newParagraph); }
     // A picture WIDTH x HEIGHT with no border.
     void Picture(int width, int height, uint8_t placement, int paraNo, bool newParagraph = false)
     {
-        m_doc.Picture(width, height, newParagraph, 0);
-        Last().ParaNo = paraNo;
-        static_cast<TRVRectItemInfo&>(Last()).Placement = placement;
+        AddPlacedPicture(m_doc, width, height, placement, paraNo, newParagraph);
     }
     void HorizontalLine() { m_doc.HorizontalLine(); }
-    void Marker(int32_t listNo, int32_t level, int paraNo)
-    {
-        Insert(std::make_unique<TRVMarkerItemInfo>(&Doc(), listNo, level, 1, false), paraNo, true);
-    }
+    void Marker(int32_t listNo, int32_t level, int paraNo) { AddListMarker(m_doc, listNo, level, paraNo); }
 
     void Format() { m_doc.Format(m_clientWidth); }
     const TRVDrawLineInfo& D(int index) { return Doc().DrawItems()[index]; }
@@ -73,13 +106,7 @@ public:
     int32_t Baseline(size_t line) { return Doc().Lines().at(line).baseline; }
 
 private:
-    TCustomRVItemInfo& Last() { return *Doc().ItemAt(Doc().CountItems() - 1); }
-    void Insert(std::unique_ptr<TCustomRVItemInfo> item, int paraNo, bool newParagraph)
-    {
-        item->ParaNo = paraNo;
-        item->Options = newParagraph ? 0 : rvioContinuesParagraph;
-        Doc().InsertItemAt(Doc().CountItems(), std::move(item));
-    }
+    TCustomRVItemInfo& Last() { return LastItem(m_doc); }
 
     LayoutDoc m_doc;
     int32_t m_clientWidth = 410;
