@@ -22,7 +22,7 @@ public:
     bool Next(TextChunk& chunk);
 
 private:
-    bool IsSpace(int32_t index) const;
+    int32_t NextSpace(int32_t from) const;
 
     std::string_view m_display;
     bool m_unicode;

@@ -8,6 +8,7 @@
 #include <climits>
 #include <vector>
 
+#include "vellum/layout/justify_chunks.h"
 #include "vellum/layout/line_formatter.h"
 
 namespace vellum {
@@ -182,6 +183,29 @@ TEST(Justify, EmptyItemIsPlacedAsEmptyText)
     ASSERT_EQ(f.Count(), 1);
     EXPECT_EQ(f.D(0).TextLength, 0);
     EXPECT_EQ(f.D(0).Width, 0);
+}
+
+// Justified text is cut before every space, in byte text and in UTF-16 alike.
+TEST(Justify, ChunksStartAtSpaces)
+{
+    using Chunks = std::vector<std::pair<int32_t, int32_t>>;
+    const std::vector<std::pair<std::string, Chunks>> cases = {
+        {"aa  b", {{0, 2}, {2, 1}, {3, 2}}},
+        {" a", {{0, 2}}},
+        {"a ", {{0, 1}, {1, 1}}},
+        {"abc", {{0, 3}}},
+        {"", {}},
+    };
+    for (const auto& [text, expected] : cases) {
+        for (bool unicode : {false, true}) {
+            const std::string display = unicode ? testing::Utf16Bytes(std::u16string(text.begin(), text.end())) : text;
+            JustifyChunks chunks(display, unicode);
+            Chunks got;
+            for (TextChunk chunk; chunks.Next(chunk);)
+                got.emplace_back(chunk.offset, chunk.count);
+            EXPECT_EQ(got, expected) << '"' << text << '"' << (unicode ? " utf-16" : " bytes");
+        }
+    }
 }
 
 struct AlignCase {
