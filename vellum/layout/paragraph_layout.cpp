@@ -83,9 +83,12 @@ LineIndents ParagraphLayout::StartLineIndents(const TCustomRVFormattedData& data
         const bool markerLine = itemNo == state.ParaFirstItemNo;
         return ListIndents(para, *level, markerLine, ParagraphDirection(data, para) == rvbdRightToLeft);
     }
+    // A non-text item always starts its line at its beginning; a text item only when the line
+    // is not one it wrapped onto.
+    const bool atItemStart = isParaStart || item.StyleNo < 0;
     LineIndents indents;
     indents.left = para.LeftIndent;
-    if (isParaStart && StartsParagraph(item) && !item.FullLine())
+    if (atItemStart && StartsParagraph(item) && !item.FullLine())
         indents.left = SaturateCoordinate(int64_t(indents.left) + para.FirstIndent);
     indents.right = para.RightIndent;
     indents.marker = para.LeftIndent;

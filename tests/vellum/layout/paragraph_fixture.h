@@ -82,6 +82,12 @@ public:
         return Style().ParaStyles()[no];
     }
 
+    void SetLineSpacing(int paraNo, TRVLineSpacingType type, int32_t value)
+    {
+        Para(paraNo).LineSpacingType = type;
+        Para(paraNo).LineSpacing = value;
+    }
+
     // Text in text style STYLENO; a new paragraph unless it continues the last one, or a new
     // line of the same paragraph with LINEBREAK.
     void Text(const std::u16string& text, int paraNo, bool newParagraph = true, int styleNo = 0,

@@ -38,8 +38,7 @@ TEST_P(LineSpacingTest, ShapesLinesAndGaps)
 {
     const SpacingCase& c = GetParam();
     ParagraphFixture f;
-    f.Para(1).LineSpacingType = c.type;
-    f.Para(1).LineSpacing = c.spacing;
+    f.SetLineSpacing(1, c.type, c.spacing);
     f.Text(u"ab", 1, true, c.styleNo);
     f.Text(u"cd", 1, true, c.styleNo);
     f.Format();
@@ -91,8 +90,7 @@ TEST(ParagraphSpacing, HugeSpacingSaturates)
 {
     for (TRVLineSpacingType type : {rvlsPercent, rvlsSpaceBetween, rvlsLineHeightAtLeast, rvlsLineHeightExact}) {
         ParagraphFixture f;
-        f.Para(1).LineSpacingType = type;
-        f.Para(1).LineSpacing = INT32_MAX;
+        f.SetLineSpacing(1, type, INT32_MAX);
         f.Para(1).SpaceBefore = INT32_MAX;
         f.Text(u"ab", 1);
         f.Text(u"cd", 1);
@@ -103,8 +101,6 @@ TEST(ParagraphSpacing, HugeSpacingSaturates)
     }
 }
 
-// --- Alignment and justification ---------------------------------------------------------------
-
 std::vector<int32_t> Lefts(ParagraphFixture& f)
 {
     std::vector<int32_t> out;
@@ -112,6 +108,24 @@ std::vector<int32_t> Lefts(ParagraphFixture& f)
         out.push_back(f.D(i).Left);
     return out;
 }
+
+// The first indent belongs to a paragraph's first line only, whatever item starts it, and
+// never to a line that starts with a line break.
+TEST(ParagraphIndents, FirstIndentOnFirstLineOnly)
+{
+    ParagraphFixture f;
+    f.SetClientWidth(90); // 80-pixel lines
+    f.Para(1).LeftIndent = 10;
+    f.Para(1).FirstIndent = 20;
+    f.Text(u"aaa bbb ccc", 1);         // wraps after "aaa" on the 50-pixel first line
+    f.Picture(8, 8, 0, 1, true);       // a paragraph that starts with a picture
+    f.Text(u"ddd", 1, false, 0, true); // a line break
+    f.Format();
+    ASSERT_EQ(f.Count(), 4);
+    EXPECT_EQ(Lefts(f), (std::vector<int32_t>{35, 15, 35, 15}));
+}
+
+// --- Alignment and justification ---------------------------------------------------------------
 
 std::vector<int32_t> GapsBefore(ParagraphFixture& f)
 {
@@ -311,8 +325,7 @@ TEST_P(LineAlignTest, PlacesPictureInLineBox)
 {
     const LineAlignCase& c = GetParam();
     ParagraphFixture f;
-    f.Para(1).LineSpacingType = c.type;
-    f.Para(1).LineSpacing = c.spacing;
+    f.SetLineSpacing(1, c.type, c.spacing);
     f.Text(u"ab", 1);
     f.Picture(10, 50, c.placement, 1);
     f.Text(u"cd", 0);

@@ -86,8 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {15, 5, 398, 35}},
         RectCase{"exactFrame",
                  [](ParagraphFixture& f) {
-                     f.Para(1).LineSpacingType = rvlsLineHeightExact;
-                     f.Para(1).LineSpacing = 20;
+                     f.SetLineSpacing(1, rvlsLineHeightExact, 20);
                      f.Text(u"ab", 1, true, 2);
                  },
                  {15, 5, 398, 25}}),
