@@ -321,12 +321,14 @@ void QtCanvas::DrawGlyphs(int x, int baseline, const std::vector<RunChar>& run)
 {
     QtFont& font = CurrentFont();
     const double scale = font.HorizontalScale();
-    const size_t members = font.Members().size();
-    std::vector<QList<quint32>> glyphs(members);
-    std::vector<QList<QPointF>> positions(members);
+    std::vector<QList<quint32>> glyphs;
+    std::vector<QList<QPointF>> positions;
     int64_t pen = 0;
     for (const RunChar& c : run) {
         const QtFont::Glyph glyph = font.GlyphOf(c.c);
+        // Looking a glyph up may have loaded another fallback face.
+        glyphs.resize(font.Members().size());
+        positions.resize(font.Members().size());
         if (glyph.member >= 0 && !QChar::isSpace(c.c)) {
             glyphs[size_t(glyph.member)].push_back(glyph.index);
             positions[size_t(glyph.member)].push_back(QPointF(double(pen) / scale, 0));
@@ -337,7 +339,7 @@ void QtCanvas::DrawGlyphs(int x, int baseline, const std::vector<RunChar>& run)
     m_painter->setPen(ToQColor(m_textColor));
     m_painter->translate(x, baseline);
     m_painter->scale(scale, 1.0);
-    for (size_t m = 0; m < members; ++m) {
+    for (size_t m = 0; m < glyphs.size(); ++m) {
         if (glyphs[m].isEmpty())
             continue;
         QGlyphRun glyphRun;

@@ -2,6 +2,7 @@
 // pass when a scroll bar comes, re-entry, and the invariants of its results.
 #include "tests/vellum/layout/layout_test_util.h"
 #include "vellum/layout/draw_lines.h"
+#include "vellum/layout/line_formatter.h"
 
 #include <gtest/gtest.h>
 
@@ -14,12 +15,17 @@ class ScrollingHost : public FixedClientData {
 public:
     int32_t fullClientWidth = 0;
     int nestedCalls = 0;
+    bool flagKept = true;
     void SetDocumentAreaSize(int32_t width, int32_t height, bool repaint) override
     {
         FixedClientData::SetDocumentAreaSize(width, height, repaint);
         m_clientWidth = height > m_clientHeight ? fullClientWidth - 16 : fullClientWidth;
         ++nestedCalls;
-        Format(false, true, false, true, false, nullptr, 0, false); // returns at once
+        // The nested calls a scroll bar change causes return at once and leave the flag set,
+        // so that a second one cannot run a pass inside this one either.
+        Format(false, true, false, true, false, nullptr, 0, false);
+        Format(false, true, false, true, false, nullptr, 0, false);
+        flagKept = flagKept && InFormatting();
     }
 };
 
@@ -100,6 +106,7 @@ TEST(FormatPass, ScrollBarMakesSecondPass)
     EXPECT_EQ(host.TextWidth(), 130 - 16 - 10);
     EXPECT_EQ(host.DrawItems()[0].TextLength, 8);
     EXPECT_EQ(host.nestedCalls, 2);
+    EXPECT_TRUE(host.flagKept);
     EXPECT_FALSE(host.InFormatting());
 }
 
@@ -184,17 +191,48 @@ TEST(FormatPass, JumpAreasFollowTheirPieces)
     EXPECT_EQ(doc.data.NextJumpId(), 1);
 }
 
-TEST(FormatPass, RightAlignedTableNeverLeftOfIndent)
+// An item of a kind that lays itself out on a line of its own (as a table does).
+class WideBlock : public TRVFullLineItemInfo {
+public:
+    explicit WideBlock(TCustomRVData* data, int32_t width) : TRVFullLineItemInfo(data), m_width(width)
+    {
+        StyleNo = rvsTable;
+    }
+    int32_t ContentWidth() const override { return m_width; }
+    int32_t ContentHeight() const override { return 20; }
+    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* data) const override
+    {
+        return std::make_unique<WideBlock>(data, m_width);
+    }
+
+private:
+    int32_t m_width;
+};
+
+TEST(FormatPass, BlockItemsAlignWithinTheIndents)
 {
-    LayoutDoc doc;
-    doc.Text(u"x");
-    auto line = std::make_unique<TRVBreakItemInfo>(&doc.data);
-    line->StyleNo = rvsBreak;
-    doc.data.InsertItemAt(1, std::move(line));
-    doc.Format(50);
-    EXPECT_EQ(doc.data.DrawItems()[1].Left, 5);
-    EXPECT_EQ(doc.data.DrawItems()[1].Height, 11);
-    EXPECT_EQ(doc.data.DrawItems()[1].Width, 40);
+    struct Case {
+        int32_t paraNo;
+        int32_t width;
+        int32_t left;
+    };
+    // Client 200: text width 190 from x 5. A right-aligned block wider than the text still
+    // starts at the indent.
+    for (const Case& c : {Case{kParaPlain, 50, 5}, Case{kParaRight, 50, 145}, Case{kParaRight, 500, 5}}) {
+        LayoutDoc doc;
+        doc.Text(u"x");
+        auto block = std::make_unique<WideBlock>(&doc.data, c.width);
+        block->ParaNo = c.paraNo;
+        doc.data.InsertItemAt(1, std::move(block));
+        doc.Text(u"y");
+        doc.Format(200);
+        const TRVDrawLineInfo& piece = doc.data.DrawItems()[1];
+        EXPECT_EQ(piece.Left, c.left) << c.width;
+        EXPECT_EQ(piece.Top, 21);
+        EXPECT_EQ(piece.Height, 20);
+        EXPECT_TRUE(piece.IsFirstOfLine());
+        EXPECT_EQ(doc.data.DrawItems()[2].Top, 41);
+    }
 }
 
 TEST(DrawLines, ReusableSlots)
@@ -216,6 +254,31 @@ TEST(DrawLines, ReusableSlots)
     EXPECT_EQ(lines[1].StartsLine, 255);
     lines.Insert(3, TRVDrawLineInfo(12, 0, false, 12, 1, 1));
     EXPECT_EQ(lines.Count(), 4);
+}
+
+} // namespace
+} // namespace vellum::testing
+
+namespace vellum::testing {
+namespace {
+
+// Formatting for a device of another resolution converts every length, and lengths a file
+// claims stay inside the coordinate limit there too.
+TEST(FormatPass, OtherDeviceConvertsAndSaturates)
+{
+    LayoutDoc doc;
+    doc.Text(u"first").Text(u"second", kPlain, true, kParaHugeSpace).Picture(2000000000, 10);
+    platform::RecordingCanvas printer(1, 1, 192, 192);
+    doc.data.SetClientSize(200, 100000);
+    doc.data.Format(false, true, false, true, false, &printer, 0, false);
+    const TRVDrawLines& items = doc.data.DrawItems();
+    ASSERT_EQ(items.Count(), 3);
+    EXPECT_EQ(items[0].Left, 10); // the 5-pixel margin on a device of twice the resolution
+    EXPECT_EQ(items[0].Top, 10);
+    EXPECT_EQ(items[1].Top, int32_t(kCoordinateLimit));
+    EXPECT_EQ(items[2].Width, int32_t(kCoordinateLimit));
+    EXPECT_GT(doc.data.DocumentHeight(), 0);
+    EXPECT_LE(doc.data.DocumentHeight(), int32_t(kCoordinateLimit));
 }
 
 } // namespace

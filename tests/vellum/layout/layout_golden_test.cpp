@@ -130,6 +130,11 @@ const GoldenCase kCases[] = {
     {"gbk_cut_at_fit_point", 70, [](LayoutDoc& d) { d.Text(u"购物清单要买的东西附近超市", kGbk); }},
     {"gbk_odd_width", 75, [](LayoutDoc& d) { d.Text(u"a购物清单要买的东西", kGbk); }},
     // A taller run raises the line; earlier pieces move down.
+    {"gbk_lone_character_whole", 100,
+     [](LayoutDoc& d) {
+         d.data.Layout().MaxTextWidth = 5;
+         d.Text(u"购物a清", kGbk);
+     }},
     {"mixed_fonts_raise_line", 300, [](LayoutDoc& d) { d.Text(u"small ").More(u"BIG", kBig).More(u" small"); }},
     {"sub_super_vshift", 300,
      [](LayoutDoc& d) { d.Text(u"H").More(u"2", kSub).More(u"O x").More(u"2", kSuper).More(u" up", kShifted); }},
