@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/checked_math.h"
 #include "vellum/document/custom_item_info.h"
 #include "vellum/layout/custom_rv_formatted_data.h"
 #include "vellum/layout/line_formatter.h"
@@ -183,7 +182,7 @@ int32_t ApplyLineSpacing(const TCustomRVFormattedData& data, LineSpan line, cons
     if (para.LineSpacingType == rvlsPercent)
         gap = PercentGap(data, line, para.LineSpacing);
     else if (para.LineSpacingType == rvlsSpaceBetween && para.LineSpacing >= 0)
-        gap = platform::MulDivWide(para.LineSpacing, state.Resolution.DevicePpiY, state.Resolution.ScreenPpiY);
+        gap = ToDeviceY(state.Resolution, para.LineSpacing);
     const int32_t saturated = SaturateCoordinate(gap);
     if (saturated == 0)
         return 0;

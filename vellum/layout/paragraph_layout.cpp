@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "platform/checked_math.h"
 #include "vellum/document/marker_item_info.h"
 #include "vellum/document/tab_item_info.h"
 #include "vellum/layout/custom_rv_formatted_data.h"
@@ -57,11 +56,11 @@ void ShiftRightToLeftFirstLine(const TCustomRVFormattedData& data, LineSpan line
     const TCustomRVItemInfo& item = *data.ItemAt(first.ItemNo);
     if (!StartsParagraph(item) || item.FirstDrawItemNo != line.first || item.StyleNo == rvsListMarker)
         return;
-    const int64_t shift = platform::MulDivWide(para.FirstIndent, rp.DevicePpiX, rp.ScreenPpiX);
+    const int32_t shift = ToDeviceX(rp, para.FirstIndent);
     if (shift == 0)
         return;
     for (int32_t i = line.first; i < line.end; ++i)
-        line[i].Left = SaturateCoordinate(line[i].Left - shift);
+        line[i].Left = SaturateCoordinate(int64_t(line[i].Left) - shift);
 }
 
 } // namespace
@@ -106,8 +105,7 @@ void ParagraphLayout::StartLineSpacing(const TCustomRVFormattedData& data, Forma
     if (para.LineSpacingType != rvlsLineHeightAtLeast && para.LineSpacingType != rvlsLineHeightExact)
         return;
     const ResolutionPair& rp = state.Resolution;
-    const int64_t height = std::max<int64_t>(
-        4, SaturateCoordinate(platform::MulDivWide(para.LineSpacing, rp.DevicePpiY, rp.ScreenPpiY)));
+    const int64_t height = std::max<int64_t>(4, ToDeviceY(rp, para.LineSpacing));
     state.FixedAscent = int32_t((height * 8 + 5) / 10);
     state.FixedDescent = int32_t(height - state.FixedAscent);
     state.Frame = para.LineSpacingType == rvlsLineHeightExact ? LineFrame::Exact : LineFrame::AtLeast;
@@ -157,7 +155,7 @@ int32_t ParagraphLayout::PlaceTab(TCustomRVFormattedData& data, FormatState& sta
     const ResolutionPair& rp = state.Resolution;
     TabStopQuery query;
     query.x = piece.Left;
-    query.leftMargin = rp.XToDevice(data.GetLayoutSettings().LeftMargin);
+    query.leftMargin = ToDeviceX(rp, data.GetLayoutSettings().LeftMargin);
     query.leftIndent = SaturateCoordinate(int64_t(state.LineStartX) - query.leftMargin);
     query.rightIndent = state.RightIndent;
     query.direction = ParagraphDirection(data, ParaStyle(data, item.ParaNo));
