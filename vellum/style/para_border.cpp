@@ -15,7 +15,7 @@ constexpr std::string_view kBorderStyleNames[] = {"rvbNone",  "rvbSingle",      
                                                   "rvbTriple", "rvbThickInside", "rvbThickOutside"};
 
 // Printers get fixed colours for the screen's system colours.
-TColor PrinterColor(TColor color)
+platform::Color PrinterColor(platform::Color color)
 {
     switch (color) {
     case clScrollBar:
@@ -28,7 +28,7 @@ TColor PrinterColor(TColor color)
     }
 }
 
-TColor GrayOf(TColor color)
+platform::Color GrayOf(platform::Color color)
 {
     platform::Color rgb = platform::ResolveColor(color);
     double lum = 0.30 * platform::RedOf(rgb) + 0.59 * platform::GreenOf(rgb) + 0.11 * platform::BlueOf(rgb);
@@ -38,7 +38,7 @@ TColor GrayOf(TColor color)
 
 } // namespace
 
-TColor RVColorForMode(TColor color, TRVColorMode mode)
+platform::Color RVColorForMode(platform::Color color, ColorMode mode)
 {
     if (color == clNone)
         return color;
@@ -54,9 +54,9 @@ TColor RVColorForMode(TColor color, TRVColorMode mode)
 
 // ---- TRVRect, TRVBooleanRect ----
 
-std::span<const TRVPropertyInfo> TRVRect::Properties() const
+std::span<const PropertyInfo> TRVRect::Properties() const
 {
-    static const TRVPropertyInfo table[] = {
+    static const PropertyInfo table[] = {
         props::Integer<&TRVRect::Left>("Left", 0),
         props::Integer<&TRVRect::Right>("Right", 0),
         props::Integer<&TRVRect::Top>("Top", 0),
@@ -65,9 +65,9 @@ std::span<const TRVPropertyInfo> TRVRect::Properties() const
     return table;
 }
 
-std::span<const TRVPropertyInfo> TRVBooleanRect::Properties() const
+std::span<const PropertyInfo> TRVBooleanRect::Properties() const
 {
-    static const TRVPropertyInfo table[] = {
+    static const PropertyInfo table[] = {
         props::Boolean<&TRVBooleanRect::Left>("Left", true),
         props::Boolean<&TRVBooleanRect::Right>("Right", true),
         props::Boolean<&TRVBooleanRect::Top>("Top", true),
@@ -126,7 +126,7 @@ void TRVBorder::DrawSides(platform::Canvas& canvas, int left, int top, int right
         there_and_back({left, bottom}, {left, top});
 }
 
-void TRVBorder::Draw(const platform::Rect& rect, platform::Canvas& canvas, TRVColorMode colorMode) const
+void TRVBorder::Draw(const platform::Rect& rect, platform::Canvas& canvas, ColorMode colorMode) const
 {
     if (Style == rvbNone)
         return;
@@ -165,12 +165,12 @@ void TRVBorder::Draw(const platform::Rect& rect, platform::Canvas& canvas, TRVCo
     canvas.SetPen(pen);
 }
 
-std::span<const TRVPropertyInfo> TRVBorder::Properties() const
+std::span<const PropertyInfo> TRVBorder::Properties() const
 {
-    static const TRVPropertyInfo table[] = {
+    static const PropertyInfo table[] = {
         props::Integer<&TRVBorder::Width>("Width", 1),
         props::Integer<&TRVBorder::InternalWidth>("InternalWidth", 1),
-        props::Integer<&TRVBorder::Color>("Color", clWindowText, TRVIntegerNames::Color),
+        props::Integer<&TRVBorder::Color>("Color", clWindowText, IntegerNameTable::Color),
         props::Enumeration<&TRVBorder::Style>("Style", kBorderStyleNames, rvbNone),
         props::Object<&TRVBorder::VisibleBorders>("VisibleBorders"),
         props::Object<&TRVBorder::BorderOffsets>("BorderOffsets"),
@@ -180,7 +180,7 @@ std::span<const TRVPropertyInfo> TRVBorder::Properties() const
 
 // ---- TRVBackgroundRect ----
 
-void TRVBackgroundRect::Draw(const platform::Rect& rect, platform::Canvas& canvas, TRVColorMode colorMode) const
+void TRVBackgroundRect::Draw(const platform::Rect& rect, platform::Canvas& canvas, ColorMode colorMode) const
 {
     if (Color == clNone || colorMode == rvcmBlackAndWhite || colorMode == rvcmBlackOnWhite)
         return;
@@ -198,10 +198,10 @@ void TRVBackgroundRect::Draw(const platform::Rect& rect, platform::Canvas& canva
     canvas.SetBrush(oldBrush);
 }
 
-std::span<const TRVPropertyInfo> TRVBackgroundRect::Properties() const
+std::span<const PropertyInfo> TRVBackgroundRect::Properties() const
 {
-    static const TRVPropertyInfo table[] = {
-        props::Integer<&TRVBackgroundRect::Color>("Color", clNone, TRVIntegerNames::Color),
+    static const PropertyInfo table[] = {
+        props::Integer<&TRVBackgroundRect::Color>("Color", clNone, IntegerNameTable::Color),
         props::Object<&TRVBackgroundRect::BorderOffsets>("BorderOffsets"),
     };
     return table;
