@@ -8,6 +8,7 @@
 #include "app/snapshot_style.h"
 #include "bench/workloads.h"
 #include "platform/qt/qt_canvas.h"
+#include "vellum/document/tab_item_info.h"
 #include "vellum/layout/custom_rv_formatted_data.h"
 #include "vellum/rvf/rvf_reader.h"
 
@@ -134,6 +135,71 @@ void BM_FormatOneMegabyteParagraph(benchmark::State& state)
     state.counters["bytes"] = double(wenlocke::bench::W2().gbk.size());
 }
 BENCHMARK(BM_FormatOneMegabyteParagraph)->Unit(benchmark::kMillisecond);
+
+// --- Paragraph alignment -------------------------------------------------------------------------
+
+// W1's runs with every paragraph in one paragraph style of the given alignment, with a right tab
+// stop at 600 and a tab item before each paragraph's last run (built item by item: loading is
+// not what is measured).
+struct AlignedW1 {
+    explicit AlignedW1(TRVAlignment alignment)
+    {
+        wenlocke::bench::EnsureQtApplication();
+        TParaInfo& para = doc.Style.ParaStyles().Add();
+        para.Alignment = alignment;
+        TRVTabInfo& stop = para.Tabs.Add();
+        stop.SetPosition(600);
+        stop.Align = rvtaRight;
+        const int32_t paraNo = doc.Style.ParaStyles().Count() - 1;
+        const wenlocke::bench::Workload& w1 = wenlocke::bench::W1();
+        for (size_t i = 0; i < w1.runs.size(); ++i) {
+            const wenlocke::bench::WorkloadRun& run = w1.runs[i];
+            const bool lastOfParagraph = i + 1 == w1.runs.size() || w1.runs[i + 1].paraStart;
+            if (lastOfParagraph && !run.paraStart)
+                Append(std::make_unique<TRVTabItemInfo>(&doc.Data), paraNo, false, {});
+            auto item = std::make_unique<TRVTextItemInfo>(&doc.Data);
+            item->StyleNo = run.styleNo;
+            Append(std::move(item), paraNo, run.paraStart, TRVRawByteString(w1.Gbk(run)));
+        }
+        doc.Data.SetCanvas(&canvas);
+        doc.Data.SetClientSize(770, 100000000);
+    }
+
+    void Append(std::unique_ptr<TCustomRVItemInfo> item, int32_t paraNo, bool paraStart, const TRVRawByteString& text)
+    {
+        item->ParaNo = paraNo;
+        item->Options = paraStart ? 0 : rvioContinuesParagraph;
+        doc.Data.InsertItemAt(doc.Data.CountItems(), text, std::move(item));
+    }
+
+    platform::QtImageCanvas canvas{1, 1, 96, 96};
+    wenlocke::SnapshotDocument doc;
+};
+
+// Justified, centred and left-aligned W1 with a right tab per paragraph, at text width 760;
+// BM_FormatW1/760 is the same text left-aligned without tabs.
+void BM_FormatW1Aligned(benchmark::State& state)
+{
+    // One of these documents at a time, kept while the same alignment is measured.
+    static std::unique_ptr<AlignedW1> slot;
+    static int64_t slotAlignment = -1;
+    if (slotAlignment != state.range(0)) {
+        slot.reset();
+        slot = std::make_unique<AlignedW1>(TRVAlignment(state.range(0)));
+        slotAlignment = state.range(0);
+    }
+    for (auto _ : state)
+        slot->doc.Data.Format(false, true, false, true, false, nullptr, 0, false);
+    const TCustomRVFormattedData& data = slot->doc.Data;
+    state.counters["lines"] = double(data.Lines().size());
+    state.counters["draw_items"] = double(data.DrawItems().Count());
+}
+BENCHMARK(BM_FormatW1Aligned)
+    ->ArgName("alignment")
+    ->Arg(rvaLeft)
+    ->Arg(rvaJustify)
+    ->Arg(rvaCenter)
+    ->Unit(benchmark::kMillisecond);
 
 // --- The peer ---------------------------------------------------------------------------------
 

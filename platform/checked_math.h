@@ -38,5 +38,8 @@ std::optional<T> CheckedMul(T a, T b)
 // a * b / c computed in 64 bits and rounded half away from zero. A zero divisor gives -1
 // instead of trapping, and a result outside 32 bits gives -1 as well, as callers expect of it.
 int32_t MulDiv(int32_t a, int32_t b, int32_t c);
+// The same product and rounding kept in 64 bits, for lengths that may not fit 32 bits once
+// converted; a zero divisor leaves A as it is.
+int64_t MulDivWide(int32_t a, int32_t b, int32_t c);
 
 } // namespace platform

@@ -3,12 +3,16 @@
 
 #include "vellum/document/custom_item_info.h"
 
+#include <string>
+
 namespace vellum {
 
 class TRVTabItemInfo : public TRVRectItemInfo {
 public:
     explicit TRVTabItemInfo(TCustomRVData* rvData);
     int32_t TabTextStyle = 0; // rvsDefStyle: the paragraph's default text style
+    // The leader of the stop the tab reached when it was last formatted, for painting.
+    std::u16string Leader;
 
     int32_t DrawingTextStyle() const override { return TabTextStyle; }
     void SetDrawingTextStyle(int32_t value) override { TabTextStyle = value; }

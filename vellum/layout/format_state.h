@@ -5,6 +5,7 @@
 
 #include "platform/canvas.h"
 #include "vellum/layout/resolution_pair.h"
+#include "vellum/style/tab_info.h"
 
 namespace vellum {
 
@@ -36,9 +37,11 @@ struct FormatState {
     LineFrame Frame = LineFrame::Free;
     int32_t CharsInLine = 0;
     int32_t MaxLength = 0;
-    // A right or centre tab waiting for the text after it (-1 none); its alignment and stop
-    // belong to the paragraph layout steps, which keep them.
+    // A right or centre tab waiting for the text after it (-1 none), with its alignment and
+    // the document x of its stop.
     int32_t PendingTab = -1;
+    TRVTabAlign PendingTabAlign = rvtaLeft;
+    int32_t PendingTabStop = 0;
     bool SpaceEaten = false;
     bool FirstLine = true;
     bool HasAbsAligned = false;

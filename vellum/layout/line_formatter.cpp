@@ -6,6 +6,7 @@
 #include "vellum/document/custom_item_info.h"
 #include "vellum/layout/custom_rv_formatted_data.h"
 #include "vellum/layout/font_info_cache.h"
+#include "vellum/layout/justify_chunks.h"
 #include "vellum/layout/line_break.h"
 #include "vellum/layout/paragraph_steps.h"
 #include "vellum/layout/text_measure.h"
@@ -129,6 +130,10 @@ void LineFormatter::PlaceItem(int32_t itemNo)
             PlaceRectItem(itemNo);
         return;
     }
+    if (ParaOf(itemNo).Alignment == rvaJustify) {
+        PlaceJustifiedText(itemNo);
+        return;
+    }
     PlaceText(itemNo, 0, CharCount(item.Text, item.UnicodeText()));
 }
 
@@ -244,6 +249,21 @@ void LineFormatter::PlaceText(int32_t itemNo, int32_t offset, int32_t count)
     // 5. A link item takes the next link number once.
     if (fromItemStart && m_data.GetRVStyle()->TextStyles()[styleNo].Jump)
         item.JumpIndex = m_data.TakeNextJumpId();
+}
+
+// Word by word, so that justification can spread the line's free space over the gaps.
+void LineFormatter::PlaceJustifiedText(int32_t itemNo)
+{
+    const TCustomRVItemInfo& item = *m_data.ItemAt(itemNo);
+    if (item.Text.empty()) {
+        PlaceText(itemNo, 0, 0);
+        return;
+    }
+    SelectTextStyle(m_data.EffectiveStyleNo(item), ParaOf(itemNo));
+    PrepareRun(itemNo);
+    JustifyChunks chunks(m_run.display, m_run.unicode);
+    for (TextChunk chunk; chunks.Next(chunk);)
+        PlaceText(itemNo, chunk.offset, chunk.count);
 }
 
 int32_t LineFormatter::FitPiece(int32_t itemNo, const TParaInfo& para, int32_t pos, int32_t remaining)

@@ -68,6 +68,7 @@ private:
     void PrepareRun(int32_t itemNo);
 
     // Text (step lists 2, 3 and 6).
+    void PlaceJustifiedText(int32_t itemNo);
     void PlaceEmptyText(int32_t itemNo, int32_t offset, int32_t styleNo);
     int32_t FitPiece(int32_t itemNo, const TParaInfo& para, int32_t pos, int32_t remaining);
     int32_t WidenToCharacter(int32_t pos, int32_t end) const;

@@ -30,10 +30,4 @@ void PlainParagraphSteps::StartLineSpacing(const TCustomRVFormattedData&, Format
     state.FixedDescent = 0;
 }
 
-ParagraphSteps& DefaultParagraphSteps()
-{
-    static PlainParagraphSteps steps;
-    return steps;
-}
-
 } // namespace vellum

@@ -66,7 +66,8 @@ public:
     }
 };
 
-// The steps every formatted document uses until it is given others.
+// The steps every formatted document uses until it is given others: the paragraph layout of
+// paragraph_layout.h.
 ParagraphSteps& DefaultParagraphSteps();
 
 } // namespace vellum

@@ -13,6 +13,7 @@
 #include "vellum/style/para_info.h"
 #include "vellum/style/style_template.h"
 #include "vellum/style/style_types.h"
+#include "vellum/style/tab_stop.h"
 
 namespace platform {
 class Canvas;
@@ -111,6 +112,8 @@ public:
     // ---- Services.
     platform::Color EffectiveHoverColor(platform::Color color) const { return color == clNone ? HoverColor : color; }
     bool HoverSensitive(int styleNo);
+    // The stop that a tab reaches in paragraph style PARANO (see tab_stop.h).
+    TabStop FindTabStop(int paraNo, const TabStopQuery& query) const;
 
     // ---- Events. Each drawing hook raises its event first; DoDefault enters true.
     std::function<void(TRVStyle& sender, platform::Canvas& canvas, int styleNo, bool& doDefault)> OnApplyStyle;

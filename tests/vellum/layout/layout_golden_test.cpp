@@ -4,6 +4,7 @@
 // set (scripts/rebaseline) the expected files are written instead.
 #include "app/snapshot_style.h"
 #include "tests/vellum/layout/layout_test_util.h"
+#include "tests/vellum/layout/paragraph_fixture.h"
 #include "vellum/layout/document_numbering.h"
 #include "vellum/rvf/rvf_reader.h"
 
@@ -34,6 +35,42 @@ std::u16string Ideographs(int count, char16_t first = 0x4E00)
     for (int i = 0; i < count; ++i)
         out += char16_t(first + i);
     return out;
+}
+
+// Two one-line paragraphs in a new paragraph style with line spacing TYPE and VALUE.
+void TwoSpacedLines(LayoutDoc& d, TRVLineSpacingType type, int32_t value, int32_t styleNo)
+{
+    const int32_t para = AddParaStyle(d, [&](TParaInfo& p) {
+        p.LineSpacingType = type;
+        p.LineSpacing = value;
+    });
+    d.Text(u"ab", styleNo, true, para).Text(u"cd", styleNo, true, para);
+}
+
+int32_t JustifiedPara(LayoutDoc& d, TRVBiDiMode mode = rvbdUnspecified)
+{
+    return AddParaStyle(d, [mode](TParaInfo& p) {
+        p.Alignment = rvaJustify;
+        p.BiDiMode = mode;
+    });
+}
+
+int32_t TabPara(LayoutDoc& d, int32_t position, TRVTabAlign align)
+{
+    return AddParaStyle(d, [&](TParaInfo& p) {
+        TRVTabInfo& tab = p.Tabs.Add();
+        tab.SetPosition(position);
+        tab.Align = align;
+        tab.Leader = u".";
+    });
+}
+
+void LineAlignedPictures(LayoutDoc& d, int32_t para)
+{
+    for (uint8_t placement : {2, 3, 4}) {
+        d.Text(u"ab", kPlain, true, para);
+        AddPlacedPicture(d, 10, 40, placement, para, false);
+    }
 }
 
 struct GoldenCase {
@@ -114,6 +151,100 @@ const GoldenCase kCases[] = {
      [](LayoutDoc& d) {
          d.data.Layout().WordWrap = false;
          d.Text(u"never wraps at all");
+     }},
+    // Paragraph layout. Two one-line paragraphs in a line-spacing style: 150 % of a 16-pixel
+    // line leaves 8 below it, 40 % acts as 100.
+    {"line_spacing_percent_150", 200, [](LayoutDoc& d) { TwoSpacedLines(d, rvlsPercent, 150, kPlain); }},
+    {"line_spacing_percent_40", 200, [](LayoutDoc& d) { TwoSpacedLines(d, rvlsPercent, 40, kPlain); }},
+    {"line_spacing_between_7", 200, [](LayoutDoc& d) { TwoSpacedLines(d, rvlsSpaceBetween, 7, kPlain); }},
+    // Exact 20: ascent 16, descent 4 whatever the font; exact 3 is 4 high (3 and 1).
+    {"line_spacing_exact_20", 200, [](LayoutDoc& d) { TwoSpacedLines(d, rvlsLineHeightExact, 20, kBig); }},
+    {"line_spacing_exact_3", 200, [](LayoutDoc& d) { TwoSpacedLines(d, rvlsLineHeightExact, 3, kPlain); }},
+    // At least 30 makes a 16-pixel line 30 high and leaves a 33-pixel one alone.
+    {"line_spacing_at_least_30", 200, [](LayoutDoc& d) { TwoSpacedLines(d, rvlsLineHeightAtLeast, 30, kPlain); }},
+    {"line_spacing_at_least_30_tall", 200,
+     [](LayoutDoc& d) { TwoSpacedLines(d, rvlsLineHeightAtLeast, 30, kBig); }},
+    // SpaceAfter 10 then SpaceBefore 5: 15 more between the lines.
+    {"space_after_10_before_5", 200,
+     [](LayoutDoc& d) {
+         const int32_t after = AddParaStyle(d, [](TParaInfo& p) { p.SpaceAfter = 10; });
+         const int32_t before = AddParaStyle(d, [](TParaInfo& p) { p.SpaceBefore = 5; });
+         d.Text(u"first", kPlain, true, after).Text(u"second", kPlain, true, before);
+     }},
+    // Justified: 10 free pixels over two gaps are 5 and 5, over three 3, 3 and 4; the last
+    // line stays left.
+    {"justify_three_words", 68, [](LayoutDoc& d) { d.Text(u"aa bb cc dd", kPlain, true, JustifiedPara(d)); }},
+    {"justify_four_words", 80, [](LayoutDoc& d) { d.Text(u"a bb cc dd ee", kPlain, true, JustifiedPara(d)); }},
+    {"justify_space_run", 73, [](LayoutDoc& d) { d.Text(u"aa  bb cc dd", kPlain, true, JustifiedPara(d)); }},
+    // A line before a line break stays left, and so does a left-to-right justified line.
+    {"justify_before_line_break", 68,
+     [](LayoutDoc& d) {
+         const int32_t para = JustifiedPara(d);
+         d.Text(u"aa bb", kPlain, true, para).Text(u"cc dd", kPlain, false, para);
+         LastItem(d).Options = rvioUnicodeText | rvioStartsNewLine;
+     }},
+    {"justify_left_to_right", 68,
+     [](LayoutDoc& d) { d.Text(u"aa bb cc dd", kPlain, true, JustifiedPara(d, rvbdLeftToRight)); }},
+    // Chinese has no spaces: its justified lines stay left.
+    {"justify_chinese", 135, [](LayoutDoc& d) { d.Text(Ideographs(25), kPlain, true, JustifiedPara(d)); }},
+    // A centred picture wider than its 100-pixel line starts at the indent.
+    {"centre_too_wide", 110,
+     [](LayoutDoc& d) {
+         d.data.Layout().MaxTextWidth = 100;
+         const int32_t para = AddParaStyle(d, [](TParaInfo& p) { p.Alignment = rvaCenter; });
+         d.Text(u"ab", kPlain, true, para);
+         AddPlacedPicture(d, 150, 10, 0, para, true);
+     }},
+    // A right tab at 200 ends "abc" at 200; a centre tab at 100 centres "abcd" on it.
+    {"right_tab_200", 300,
+     [](LayoutDoc& d) {
+         const int32_t para = TabPara(d, 200, rvtaRight);
+         AddTab(d, para, true);
+         d.Text(u"abc", kPlain, false, para);
+     }},
+    {"centre_tab_100", 300,
+     [](LayoutDoc& d) {
+         const int32_t para = TabPara(d, 100, rvtaCenter);
+         d.Text(u"x", kPlain, true, para);
+         AddTab(d, para, false);
+         d.Text(u"abcd", kPlain, false, para);
+     }},
+    // Default stops every 48: tabs from 48 and from 54 both end at 96.
+    {"default_tabs_48", 300,
+     [](LayoutDoc& d) {
+         d.Text(u"aaaaaaaa");
+         AddTab(d, kParaPlain, false);
+         d.More(u"x").Text(u"aaaaaaaaa");
+         AddTab(d, kParaPlain, false);
+         d.More(u"x");
+     }},
+    // A 40-pixel picture aligned to the line's top, bottom and middle after a 16-pixel text,
+    // and the same with exact spacing, which never moves the line down.
+    {"pictures_line_aligned", 200, [](LayoutDoc& d) { LineAlignedPictures(d, kParaPlain); }},
+    {"pictures_line_aligned_exact", 200,
+     [](LayoutDoc& d) {
+         LineAlignedPictures(d, AddParaStyle(d, [](TParaInfo& p) {
+                                 p.LineSpacingType = rvlsLineHeightExact;
+                                 p.LineSpacing = 20;
+                             }));
+     }},
+    // A list level's indents: the marker's line at its marker indent 10, later lines at 30.
+    {"list_indents", 100,
+     [](LayoutDoc& d) {
+         TRVListLevel& level = d.Style().ListStyles().Add().Levels.Add();
+         level.MarkerIndent = 10;
+         level.LeftIndent = 30;
+         AddListMarker(d, 0, 0, kParaPlain);
+         d.More(u"aaaa bbbb cccc dddd");
+     }},
+    // Hebrew and Latin pieces in both reading directions.
+    {"mixed_directions", 300,
+     [](LayoutDoc& d) {
+         for (TRVBiDiMode mode : {rvbdLeftToRight, rvbdRightToLeft}) {
+             const int32_t para = AddParaStyle(d, [mode](TParaInfo& p) { p.BiDiMode = mode; });
+             for (const char16_t* piece : {u"ab", u"\u05D0\u05D1", u"\u05D2\u05D3", u"cd", u"12"})
+                 d.Text(piece, kPlain, piece[0] == u'a', para);
+         }
      }},
     {"narrow_one_char_per_line", 8, [](LayoutDoc& d) { d.Text(u"ab \u4E00c"); }},
     {"surrogate_pair_whole", 20, [](LayoutDoc& d) { d.Text(u"a\U0001F600b"); }},
