@@ -48,7 +48,10 @@ std::string_view TextArena::Store(std::string_view bytes)
         at = NewBlock(bytes.size());
     } else {
         if (m_left < bytes.size()) {
+            // Blocks double up to the largest size, but a block always holds the text that
+            // asked for it: a 1,000-byte text early on must not overrun a 256-byte block.
             m_nextBlockSize = std::clamp(m_nextBlockSize * 2, kFirstBlock, kLargestBlock);
+            m_nextBlockSize = std::max(m_nextBlockSize, bytes.size());
             m_next = NewBlock(m_nextBlockSize);
             m_left = m_nextBlockSize;
         }

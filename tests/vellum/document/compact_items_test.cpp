@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "document_test_util.h"
+#include "vellum/document/text_arena.h"
 #include "vellum/document/item_text.h"
 #include "vellum/document/note_item_info.h"
 
@@ -193,3 +194,18 @@ TEST(CompactItems, TextsStoredInAnArenaAreCopiedWhenChanged)
 
 } // namespace
 } // namespace vellum::testing
+
+// Texts of every size, in an order where a text is larger than the block the arena would make
+// next for it; each must come back whole (ASan catches a text written past its block).
+TEST(CompactItems, ArenaBlocksHoldEveryTextThatAsksForThem)
+{
+    vellum::TextArena arena;
+    std::vector<std::pair<std::string, std::string_view>> stored;
+    for (size_t size : {1u, 300u, 1000u, 255u, 5000u, 16384u, 16385u, 70000u, 2u, 40000u}) {
+        std::string text(size, char('a' + stored.size()));
+        std::string_view view = arena.Store(text);
+        stored.emplace_back(std::move(text), view);
+    }
+    for (const auto& [text, view] : stored)
+        EXPECT_EQ(view, text) << text.size();
+}
