@@ -67,15 +67,23 @@ void ReadGroupLines(std::string_view text, const RowSink& sink)
     }
 }
 
-void ReadNotebookLines(std::string_view text, std::string_view groupId, const RowSink& sink)
+// A group whose id was cut to 100 bytes when its row was made finds its notebooks by field 0
+// cut the same way; any other group's id must equal the whole field, or an id of exactly 100
+// bytes would also claim notebooks of longer ids that merely start with it.
+bool BelongsToGroup(std::string_view field0, const TFileInfo& group)
+{
+    if (group.IdCut)
+        return field0.substr(0, kMaxEntryBytes) == group.Id;
+    return field0 == group.Id;
+}
+
+void ReadNotebookLines(std::string_view text, const TFileInfo& group, const RowSink& sink)
 {
     for (std::string_view line : SplitCatalogLines(text)) {
         std::vector<std::string> fields = SplitFields(line);
         if (fields.empty())
             throw ListIndexError(0);
-        // The group's id was cut to 100 bytes when its row was made; cut field 0 the same way so
-        // that a group with a longer id still finds its notebooks.
-        if (std::string_view(fields[0]).substr(0, kMaxEntryBytes) != groupId)
+        if (!BelongsToGroup(fields[0], group))
             continue;
         if (fields.size() < 3)
             throw ListIndexError(2);
@@ -90,9 +98,9 @@ void ReadGroupList(const std::string& dataDir, const RowSink& sink)
     ReadGroupLines(platform::ReadWholeFile(dataDir + "groups.txt"), sink);
 }
 
-void ReadNotebookList(const std::string& dataDir, std::string_view groupId, const RowSink& sink)
+void ReadNotebookList(const std::string& dataDir, const TFileInfo& group, const RowSink& sink)
 {
-    ReadNotebookLines(platform::ReadWholeFile(dataDir + "items.txt"), groupId, sink);
+    ReadNotebookLines(platform::ReadWholeFile(dataDir + "items.txt"), group, sink);
 }
 
 std::string DataDirFromArgument(const std::string& programFolder, const std::string& argument)

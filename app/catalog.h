@@ -27,6 +27,7 @@ constexpr size_t kMaxEntryBytes = 100;
 struct TFileInfo {
     std::string Name; // at most 100 bytes, cut back to a whole character
     std::string Id;   // at most 100 bytes, cut at the byte: folders on disk are named by it
+    bool IdCut = false; // the id read was longer than 100 bytes, so Id holds only its start
 };
 
 // One row of the group or notebook list: its text (GBK) and its entry.
@@ -56,12 +57,13 @@ TFileInfo MakeFileInfo(std::string_view name, std::string_view id);
 // Reads DATADIR + "groups.txt": one row per line, text Name + "(分组)".
 void ReadGroupList(const std::string& dataDir, const RowSink& sink);
 
-// Reads DATADIR + "items.txt": one row per notebook of the group GROUPID (a stored, cut id).
-void ReadNotebookList(const std::string& dataDir, std::string_view groupId, const RowSink& sink);
+// Reads DATADIR + "items.txt": one row per notebook of GROUP, whose notebook lines carry the
+// group's whole id in field 0 (only the first 100 bytes of it when the group's id was cut).
+void ReadNotebookList(const std::string& dataDir, const TFileInfo& group, const RowSink& sink);
 
 // The same rules on file contents already in memory.
 void ReadGroupLines(std::string_view text, const RowSink& sink);
-void ReadNotebookLines(std::string_view text, std::string_view groupId, const RowSink& sink);
+void ReadNotebookLines(std::string_view text, const TFileInfo& group, const RowSink& sink);
 
 // --- Snapshots -----------------------------------------------------------------------------
 

@@ -77,7 +77,7 @@ TFileInfo MakeFileInfo(std::string_view name, std::string_view id)
     // The id keeps the plain byte cut because the editor names the snapshot folders by it; a
     // name is only shown, so half a character is dropped rather than shown as garbage.
     return TFileInfo{std::string(CutToWholeCharacter(name, kMaxEntryBytes)),
-                     std::string(id.substr(0, kMaxEntryBytes))};
+                     std::string(id.substr(0, kMaxEntryBytes)), id.size() > kMaxEntryBytes};
 }
 
 } // namespace wenlocke

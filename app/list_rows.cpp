@@ -10,6 +10,7 @@ namespace {
 constexpr int kTextRole = Qt::UserRole;
 constexpr int kNameRole = Qt::UserRole + 1;
 constexpr int kIdRole = Qt::UserRole + 2;
+constexpr int kIdCutRole = Qt::UserRole + 3;
 
 QByteArray Bytes(std::string_view text)
 {
@@ -52,6 +53,7 @@ void AddCatalogRow(QListWidget& list, const CatalogRow& row)
     QListWidgetItem* item = AddRow(list, row.Text);
     item->setData(kNameRole, Bytes(row.Info.Name));
     item->setData(kIdRole, Bytes(row.Info.Id));
+    item->setData(kIdCutRole, row.Info.IdCut);
 }
 
 void AddTextRow(QListWidget& list, const std::string& gbkText)
@@ -72,7 +74,8 @@ std::optional<TFileInfo> SelectedRowInfo(const QListWidget& list)
     const QListWidgetItem* item = SelectedItem(list);
     if (!item)
         return std::nullopt;
-    return TFileInfo{String(item->data(kNameRole)), String(item->data(kIdRole))};
+    return TFileInfo{String(item->data(kNameRole)), String(item->data(kIdRole)),
+                     item->data(kIdCutRole).toBool()};
 }
 
 } // namespace wenlocke

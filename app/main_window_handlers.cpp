@@ -81,7 +81,7 @@ void TForm1::ListBox1Click()
         return;
     RunHandler([&] {
         ListBox2->clear();
-        ReadNotebookList(DataDir, group->Id,
+        ReadNotebookList(DataDir, *group,
                          [this](const CatalogRow& row) { AddCatalogRow(*ListBox2, row); });
     });
 }

@@ -10,7 +10,7 @@
 
 namespace {
 
-void ReadQuietly(std::string_view text, std::string_view groupId, size_t& rows)
+void ReadQuietly(std::string_view text, const wenlocke::TFileInfo& group, size_t& rows)
 {
     wenlocke::RowSink sink = [&rows](const wenlocke::CatalogRow& row) {
         rows += 1;
@@ -25,7 +25,7 @@ void ReadQuietly(std::string_view text, std::string_view groupId, size_t& rows)
     } catch (const std::exception&) {
     }
     try {
-        wenlocke::ReadNotebookLines(text, groupId, sink);
+        wenlocke::ReadNotebookLines(text, group, sink);
     } catch (const std::exception&) {
     }
 }
@@ -38,13 +38,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     size_t rows = 0;
     // The first field of the first line serves as the chosen group.
     std::vector<std::string_view> lines = wenlocke::SplitCatalogLines(text);
-    std::string groupId;
+    wenlocke::TFileInfo group;
     if (!lines.empty()) {
         std::vector<std::string> fields = wenlocke::SplitFields(lines.front());
         if (!fields.empty())
-            groupId = wenlocke::MakeFileInfo("", fields.front()).Id;
+            group = wenlocke::MakeFileInfo("", fields.front());
     }
-    ReadQuietly(text, groupId, rows);
+    ReadQuietly(text, group, rows);
     if (rows > 2 * lines.size())
         __builtin_trap();
     wenlocke::StampFromRowText(text);

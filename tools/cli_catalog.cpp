@@ -57,7 +57,7 @@ bool PrintGroup(const std::string& dataDir, const CatalogRow& group)
 {
     PrintRow("", group);
     std::vector<CatalogRow> notebooks;
-    bool ok = ReadRows([&](const RowSink& sink) { ReadNotebookList(dataDir, group.Info.Id, sink); },
+    bool ok = ReadRows([&](const RowSink& sink) { ReadNotebookList(dataDir, group.Info, sink); },
                        notebooks);
     for (const CatalogRow& notebook : notebooks) {
         PrintRow("  ", notebook);

@@ -46,6 +46,7 @@ private:
 struct ReadResult {
     std::vector<std::string> texts;
     std::vector<std::string> ids;
+    std::vector<TFileInfo> infos;
     std::string error; // empty when reading finished
 };
 
@@ -56,6 +57,7 @@ ReadResult Collect(const std::function<void(const RowSink&)>& read)
         read([&result](const CatalogRow& row) {
             result.texts.push_back(row.Text);
             result.ids.push_back(row.Info.Id);
+            result.infos.push_back(row.Info);
         });
     } catch (const std::exception& error) {
         result.error = error.what();
@@ -68,9 +70,14 @@ ReadResult Groups(const std::string& text)
     return Collect([&](const RowSink& sink) { ReadGroupLines(text, sink); });
 }
 
+ReadResult Notebooks(const std::string& text, const TFileInfo& group)
+{
+    return Collect([&](const RowSink& sink) { ReadNotebookLines(text, group, sink); });
+}
+
 ReadResult Notebooks(const std::string& text, const std::string& groupId)
 {
-    return Collect([&](const RowSink& sink) { ReadNotebookLines(text, groupId, sink); });
+    return Notebooks(text, MakeFileInfo("", groupId));
 }
 
 using Strings = std::vector<std::string>;
@@ -129,15 +136,30 @@ TEST(NotebookList, RowsErrorsAndWhereReadingStops)
     }
 }
 
-TEST(NotebookList, LongGroupIdsStillFindTheirNotebooks)
+// Only a group whose id was cut compares field 0 cut the same way; an id of exactly 100 bytes
+// was never cut, so it claims no notebook of a longer id that merely starts with it.
+TEST(NotebookList, GroupIdsAtTheCutLength)
 {
-    std::string longId(150, 'g');
-    ReadResult groups = Groups(longId + ",name\r\n");
-    ASSERT_EQ(groups.ids.size(), 1u);
-    ASSERT_EQ(groups.ids[0].size(), 100u);
-    std::string items = longId + ",nb1,A\r\n" + longId.substr(0, 100) + ",nb2,B\r\n" +
-                        longId.substr(0, 99) + ",nb3,C\r\n";
-    EXPECT_EQ(Notebooks(items, groups.ids[0]).ids, (Strings{"nb1", "nb2"}));
+    struct Case {
+        size_t groupIdBytes;
+        Strings notebooks;
+    };
+    const std::string g(150, 'g');
+    const std::string items = g + ",nb150,A\r\n" + g.substr(0, 101) + ",nb101,B\r\n" +
+                              g.substr(0, 100) + ",nb100,C\r\n" + g.substr(0, 99) +
+                              ",nb99,D\r\n";
+    const Case cases[] = {
+        {150, {"nb150", "nb101", "nb100"}}, // cut: every line whose first 100 bytes match
+        {101, {"nb150", "nb101", "nb100"}},
+        {100, {"nb100"}},
+        {99, {"nb99"}},
+    };
+    for (const Case& c : cases) {
+        ReadResult groups = Groups(g.substr(0, c.groupIdBytes) + ",name\r\n");
+        ASSERT_EQ(groups.infos.size(), 1u);
+        EXPECT_EQ(groups.infos[0].IdCut, c.groupIdBytes > 100) << c.groupIdBytes;
+        EXPECT_EQ(Notebooks(items, groups.infos[0]).ids, c.notebooks) << c.groupIdBytes;
+    }
 }
 
 TEST(CatalogFiles, ReadsFilesAndReportsMissingOnes)
@@ -149,7 +171,7 @@ TEST(CatalogFiles, ReadsFilesAndReportsMissingOnes)
     EXPECT_EQ(groups.ids, (Strings{"g1", "g2"}));
     EXPECT_EQ(groups.error, "");
     ReadResult notebooks =
-        Collect([&](const RowSink& sink) { ReadNotebookList(folder.Dir(), "g1", sink); });
+        Collect([&](const RowSink& sink) { ReadNotebookList(folder.Dir(), MakeFileInfo("", "g1"), sink); });
     EXPECT_EQ(notebooks.texts, (Strings{G("购物清单")}));
 
     TempFolder empty;
@@ -159,7 +181,7 @@ TEST(CatalogFiles, ReadsFilesAndReportsMissingOnes)
     EXPECT_GT(missing.error.size(), prefix.size()) << "the system's reason follows";
     EXPECT_TRUE(missing.texts.empty());
     ReadResult missingItems =
-        Collect([&](const RowSink& sink) { ReadNotebookList(empty.Dir(), "g1", sink); });
+        Collect([&](const RowSink& sink) { ReadNotebookList(empty.Dir(), MakeFileInfo("", "g1"), sink); });
     EXPECT_NE(missingItems.error.find(empty.Dir() + "items.txt"), std::string::npos);
 }
 
@@ -270,7 +292,7 @@ TEST(SnapshotFolder, LongAndChineseIdsNameTheirFolders)
     folder.Write("data3/读书/20120101000000.txt", "x");
     folder.Write("items.txt", "g1," + longId + ",A\r\ng1," + G("读书") + ",B\r\n");
     ReadResult notebooks =
-        Collect([&](const RowSink& sink) { ReadNotebookList(folder.Dir(), "g1", sink); });
+        Collect([&](const RowSink& sink) { ReadNotebookList(folder.Dir(), MakeFileInfo("", "g1"), sink); });
     ASSERT_EQ(notebooks.ids.size(), 2u);
     for (const std::string& id : notebooks.ids)
         EXPECT_EQ(ChooseSnapshotFolder(folder.Dir(), id).Rows.size(), 1u) << id;
