@@ -226,6 +226,11 @@ public:
     virtual void DrawPicture(const Picture& picture, int x, int y, Color blend = kColorNone) = 0;
     virtual void StretchPicture(const Picture& picture, const Rect& rect,
                                 Color blend = kColorNone) = 0;
+    // Copies of PICTURE, drawn as DrawPicture draws them, at every (origin.x + i * width,
+    // origin.y + j * height) that touches AREA, cut to AREA. Only those copies are visited, so a
+    // small picture behind a large area costs one call; a picture of zero size draws nothing,
+    // and a metafile frames the area once.
+    virtual void TilePicture(const Picture& picture, const Rect& area, Point origin) = 0;
 
     // --- Off-screen buffers for double buffering: a memory surface WIDTH x HEIGHT with this
     // canvas's resolution, initially white, and the block copy of such a buffer onto this canvas

@@ -520,6 +520,30 @@ void QtCanvas::StretchPicture(const Picture& picture, const Rect& rect, Color bl
     m_painter->drawImage(ToQRect(rect), image);
 }
 
+void QtCanvas::TilePicture(const Picture& picture, const Rect& area, Point origin)
+{
+    if (area.IsEmpty() || picture.Width() <= 0 || picture.Height() <= 0)
+        return;
+    const QImage image = PictureImage(picture, kColorNone);
+    if (image.isNull()) {
+        // Metafiles are not rendered: the whole area is framed once, as one placeholder.
+        FrameRect(area, kColorBtnShadow);
+        return;
+    }
+    // A texture brush repeats the image from the brush origin and touches only the area. The
+    // origin is moved to the grid corner just above-left of the area, so that a document far
+    // down does not hand the painter offsets beyond its precision.
+    const auto nearCorner = [](int from, int start, int step) {
+        const int64_t offset = (int64_t(start) - from) % step;
+        return int(start - (offset < 0 ? offset + step : offset));
+    };
+    m_painter->save();
+    m_painter->setBrushOrigin(nearCorner(origin.x, area.left, picture.Width()),
+                              nearCorner(origin.y, area.top, picture.Height()));
+    m_painter->fillRect(ToQRect(area), QBrush(image));
+    m_painter->restore();
+}
+
 std::unique_ptr<Canvas> QtCanvas::CreateBuffer(int width, int height)
 {
     return std::make_unique<QtImageCanvas>(width, height, m_ppiX, m_ppiY);

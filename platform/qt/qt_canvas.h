@@ -70,6 +70,7 @@ public:
     void DrawPicture(const Picture& picture, int x, int y, Color blend = kColorNone) override;
     void StretchPicture(const Picture& picture, const Rect& rect,
                         Color blend = kColorNone) override;
+    void TilePicture(const Picture& picture, const Rect& area, Point origin) override;
 
     std::unique_ptr<Canvas> CreateBuffer(int width, int height) override;
     void CopyBuffer(const Canvas& buffer, int x, int y) override;

@@ -359,6 +359,15 @@ void RecordingCanvas::StretchPicture(const Picture& picture, const Rect& rect, C
                     PictureKind(picture) + BlendText(blend));
 }
 
+void RecordingCanvas::TilePicture(const Picture& picture, const Rect& area, Point origin)
+{
+    if (area.IsEmpty() || picture.Width() <= 0 || picture.Height() <= 0)
+        return;
+    m_log.push_back("tile " + RectText(area) + " " +
+                    Format("%dx%d", picture.Width(), picture.Height()) + " " +
+                    PictureKind(picture) + " origin=" + Format("%d,%d", origin.x, origin.y));
+}
+
 std::unique_ptr<Canvas> RecordingCanvas::CreateBuffer(int width, int height)
 {
     auto buffer = std::make_unique<RecordingCanvas>(width, height, m_ppiX, m_ppiY);

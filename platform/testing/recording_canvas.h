@@ -29,6 +29,7 @@
 //   invert L,T,R,B            focus L,T,R,B
 //   clip push | clip L,T,R,B -> L,T,R,B | clip pop
 //   picture X,Y WxH KIND[ blend=C]    stretch L,T,R,B WxH KIND[ blend=C]
+//   tile L,T,R,B WxH KIND origin=X,Y  (one line for all copies; nothing for a zero-size picture)
 //   copy WxH at X,Y           followed by the buffer's own lines, each prefixed with "> "
 #pragma once
 
@@ -118,6 +119,7 @@ public:
     void DrawPicture(const Picture& picture, int x, int y, Color blend = kColorNone) override;
     void StretchPicture(const Picture& picture, const Rect& rect,
                         Color blend = kColorNone) override;
+    void TilePicture(const Picture& picture, const Rect& area, Point origin) override;
 
     std::unique_ptr<Canvas> CreateBuffer(int width, int height) override;
     void CopyBuffer(const Canvas& buffer, int x, int y) override;
