@@ -2,7 +2,7 @@
 // window starts with it, and the view's RVF options.
 #pragma once
 
-#include "vellum/document/custom_rv_data.h"
+#include "vellum/layout/fixed_client_data.h"
 #include "vellum/rvf/rv_doc_parameters.h"
 #include "vellum/style/rv_style.h"
 
@@ -19,13 +19,14 @@ constexpr vellum::TRVFOptions kSnapshotRvfOptions = 0xCC43;
 void SetupSnapshotStyle(vellum::TRVStyle& style);
 
 // A top-level document configured as the snapshot view's: the style sheet, the options, integer
-// tags, the document property list and the page parameters.
+// tags, the document property list and the page parameters. It is formatted as the view
+// formats it: margins 5, wrapping on, no scroll bars.
 struct SnapshotDocument {
     SnapshotDocument();
     vellum::TRVStyle Style;
     std::vector<std::string> Properties;
     vellum::TRVDocParameters Parameters;
-    vellum::TCustomRVData Data;
+    vellum::FixedClientData Data;
 };
 
 } // namespace wenlocke

@@ -1,6 +1,7 @@
 // wenlocke-cli fonts [FACE...]: which installed fonts the faces documents ask for resolve to,
 // and their metrics at 10 points on a 96 pixels-per-inch screen.
 #include "tools/cli_command.h"
+#include "tools/cli_qt_app.h"
 
 #include "platform/qt/qt_canvas.h"
 
@@ -15,20 +16,6 @@ namespace {
 
 const char* const kDefaultFaces[] = {"Arial",       "宋体",   "SimSun",          "Times New Roman",
                                      "Courier New", "Tahoma", "Microsoft YaHei"};
-
-// Qt needs an application object for its font database; a headless run gets the offscreen
-// platform unless the environment names another.
-std::unique_ptr<QGuiApplication> EnsureApplication()
-{
-    if (QCoreApplication::instance())
-        return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "wenlocke-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
 
 void PrintFace(platform::QtCanvas& canvas, const std::string& face)
 {

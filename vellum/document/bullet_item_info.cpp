@@ -1,5 +1,7 @@
 #include "vellum/document/bullet_item_info.h"
 
+#include "vellum/layout/resolution_pair.h"
+
 namespace vellum {
 
 TRVBulletItemInfo::TRVBulletItemInfo(TCustomRVData* RVData) : TRVRectItemInfo(RVData)
@@ -119,5 +121,4 @@ int32_t TRVBulletItemInfo::NarrowestWidth(const ResolutionPair& resolution) cons
     return resolution.XToDevice(OuterWidth());
 }
 
-} // namespace vellum#include "vellum/layout/resolution_pair.h"
-
+} // namespace vellum

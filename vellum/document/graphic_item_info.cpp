@@ -1,5 +1,7 @@
 #include "vellum/document/graphic_item_info.h"
 
+#include "vellum/layout/resolution_pair.h"
+
 namespace vellum {
 
 TRVGraphicItemInfo::TRVGraphicItemInfo(TCustomRVData* RVData) : TRVRectItemInfo(RVData)
@@ -193,5 +195,4 @@ int32_t TRVGraphicItemInfo::NarrowestWidth(const ResolutionPair& resolution) con
     return resolution.XToDevice(OuterWidth());
 }
 
-} // namespace vellum#include "vellum/layout/resolution_pair.h"
-
+} // namespace vellum

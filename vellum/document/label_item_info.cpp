@@ -1,5 +1,8 @@
 #include "vellum/document/label_item_info.h"
 
+#include <algorithm>
+#include "platform/canvas.h"
+
 namespace vellum {
 
 TRVLabelItemInfo::TRVLabelItemInfo(TCustomRVData* RVData) : TRVRectItemInfo(RVData), FRVData(RVData)
@@ -86,6 +89,4 @@ ItemLayoutSize TRVLabelItemInfo::MeasureForLayout(const ItemLayoutContext& conte
     return size;
 }
 
-} // namespace vellum#include <algorithm>
-#include "platform/canvas.h"
-
+} // namespace vellum

@@ -1,5 +1,7 @@
 #include "vellum/document/tab_item_info.h"
 
+#include "platform/canvas.h"
+
 namespace vellum {
 
 TRVTabItemInfo::TRVTabItemInfo(TCustomRVData* RVData) : TRVRectItemInfo(RVData)
@@ -39,5 +41,4 @@ ItemLayoutSize TRVTabItemInfo::MeasureForLayout(const ItemLayoutContext& context
     return size;
 }
 
-} // namespace vellum#include "platform/canvas.h"
-
+} // namespace vellum
