@@ -38,6 +38,8 @@ public:
     int32_t NarrowestWidth(const ResolutionPair& resolution) const override;
     bool BoolQuery(int Code) const override;
     bool BoolQueryStyled(int Code, const TRVStyle* Style) const override;
+    void Paint(int x, int y, const TRVDrawLineInfo& drawItem, TRVStyle& style, ItemDrawState state,
+               platform::Canvas& canvas) override;
     void AssignFrom(const TCustomRVItemInfo& Source) override;
     std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* RVData) const override;
     bool StoreExtraInt(int Prop, int32_t Value) override;
