@@ -32,13 +32,22 @@ int32_t LineStart(const TRVDrawLines& items, int32_t no)
     return no;
 }
 
+// Where the last line ends, gaps included.
+int64_t BottomOfLastLine(const TRVDrawLines& items)
+{
+    int64_t bottom = INT64_MIN;
+    for (int32_t no = LineStart(items, items.Count() - 1); no < items.Count(); ++no)
+        bottom = std::max<int64_t>(bottom, int64_t(items[no].Top) + items[no].Height + items[no].GapBelow);
+    return bottom;
+}
+
 } // namespace
 
 DrawItemRange VisibleDrawItems(const TCustomRVFormattedData& data, int32_t visibleTop, int32_t visibleBottom)
 {
     const TRVDrawLines& items = data.DrawItems();
     DrawItemRange range;
-    if (items.Empty() || visibleBottom <= visibleTop)
+    if (items.Empty() || visibleBottom <= visibleTop || BottomOfLastLine(items) <= visibleTop)
         return range;
     // 1. The draw item at the top, moved back over its line and the line before, so that
     // pieces reaching up from lower tops are not missed.
