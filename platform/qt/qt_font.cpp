@@ -104,9 +104,18 @@ bool IsFormatChar(char32_t c)
     return (c >= 0x200B && c <= 0x200F) || c == 0x2060 || c == 0xFEFF;
 }
 
+// The unified and compatibility ideographs, in the basic and the supplementary planes.
+bool IsIdeograph(char32_t c)
+{
+    return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3400 && c <= 0x4DBF) ||
+           (c >= 0xF900 && c <= 0xFAFF) || (c >= 0x20000 && c <= 0x3FFFF);
+}
+
+bool g_sharedIdeographAdvances = true;
+
 } // namespace
 
-QtFont::QtFont(const FontSpec& fontSpec, int ppiY)
+QtFont::QtFont(const FontSpec& fontSpec, int ppiY) : m_sharedIdeographs(g_sharedIdeographAdvances)
 {
     const int request = FontHeightRequest(fontSpec, ppiY);
     m_em = request < 0 ? -request : request;
@@ -126,27 +135,45 @@ QtFont::QtFont(const FontSpec& fontSpec, int ppiY)
     ComputeMetrics(fontSpec);
 }
 
+// Only the primary face is loaded here; fallback faces follow when a character needs them, so
+// that a face nobody's text reaches costs nothing (large CJK collections take milliseconds).
 void QtFont::BuildChain(const FontSpec& fontSpec)
 {
     m_members.clear();
-    for (const QString& family : WantedFamilies(fontSpec)) {
+    m_tables.clear();
+    m_style = fontSpec.style;
+    m_pending = WantedFamilies(fontSpec);
+    std::reverse(m_pending.begin(), m_pending.end());
+    if (LoadNextMember())
+        return;
+    // Nothing we know is installed: take whatever the system's default face is.
+    QRawFont raw = LoadRaw(QFont().family(), m_em, fontSpec.style);
+    if (raw.isValid()) {
+        m_members.push_back(raw);
+        m_tables.resize(m_members.size());
+    }
+}
+
+bool QtFont::LoadNextMember()
+{
+    while (!m_pending.empty()) {
+        const QString family = m_pending.back();
+        m_pending.pop_back();
         if (!QFontDatabase::hasFamily(family))
             continue;
-        QRawFont raw = LoadRaw(family, m_em, fontSpec.style);
+        QRawFont raw = LoadRaw(family, m_em, m_style);
         if (!raw.isValid())
             continue;
         const bool duplicate = std::any_of(m_members.begin(), m_members.end(), [&](const QRawFont& m) {
             return m.familyName() == raw.familyName() && m.styleName() == raw.styleName();
         });
-        if (!duplicate)
-            m_members.push_back(raw);
+        if (duplicate)
+            continue;
+        m_members.push_back(raw);
+        m_tables.resize(m_members.size());
+        return true;
     }
-    if (m_members.empty()) {
-        // Nothing we know is installed: take whatever the system's default face is.
-        QRawFont raw = LoadRaw(QFont().family(), m_em, fontSpec.style);
-        if (raw.isValid())
-            m_members.push_back(raw);
-    }
+    return false;
 }
 
 void QtFont::ComputeMetrics(const FontSpec& fontSpec)
@@ -227,8 +254,10 @@ int QtFont::WeightedLowercaseAverage()
     return std::max(1, int((sum + 500) / 1000));
 }
 
-std::vector<QString> QtFont::Families() const
+std::vector<QString> QtFont::Families()
 {
+    while (LoadNextMember()) {
+    }
     std::vector<QString> families;
     for (const QRawFont& raw : m_members)
         families.push_back(raw.familyName());
@@ -241,6 +270,41 @@ QtFont::Entry QtFont::ResolveFrom(int member, quint32 glyph)
     m_members[size_t(member)].advancesForGlyphIndexes(&glyph, &advance, 1);
     const long pixels = std::lround(advance.x() * m_scale);
     return {int16_t(std::clamp<long>(pixels, 0, INT16_MAX)), {member, glyph}};
+}
+
+// The advance of GLYPH in the member's design units; -1 when the font has no such table.
+int QtFont::DesignAdvance(int member, quint32 glyph)
+{
+    MemberTables& tables = m_tables[size_t(member)];
+    if (!tables.read) {
+        tables.read = true;
+        const QRawFont& raw = m_members[size_t(member)];
+        tables.hmtx = raw.fontTable("hmtx");
+        tables.longMetrics = std::min(ReadU16(raw.fontTable("hhea"), 34), int(tables.hmtx.size() / 4));
+    }
+    if (tables.longMetrics <= 0)
+        return -1;
+    // Glyphs past the long metrics share the last advance.
+    const int index = int(std::min<quint32>(glyph, quint32(tables.longMetrics - 1)));
+    return ReadU16(tables.hmtx, index * 4);
+}
+
+// Hinting an ideograph costs tens of microseconds, and Chinese text meets thousands of them;
+// hinted ideograph advances depend only on the design advance, which every ideograph of a CJK
+// face shares, so the first one hinted answers for the rest.
+QtFont::Entry QtFont::ResolveIdeograph(int member, quint32 glyph)
+{
+    const int design = m_sharedIdeographs ? DesignAdvance(member, glyph) : -1;
+    if (design < 0)
+        return ResolveFrom(member, glyph);
+    std::vector<IdeographAdvance>& known = m_tables[size_t(member)].ideographs;
+    for (const IdeographAdvance& entry : known) {
+        if (entry.designAdvance == design)
+            return {entry.advance, {member, glyph}};
+    }
+    const Entry entry = ResolveFrom(member, glyph);
+    known.push_back({design, entry.advance});
+    return entry;
 }
 
 // The first member that has a glyph for C gives its glyph and advance; characters no member
@@ -258,16 +322,16 @@ QtFont::Entry QtFont::Resolve(char32_t c)
         units[count++] = QChar(char16_t(c));
     }
     Entry entry;
-    size_t m = 0;
-    for (; m < m_members.size(); ++m) {
+    bool found = false;
+    for (size_t m = 0; !found && (m < m_members.size() || LoadNextMember()); ++m) {
         quint32 glyphs[2] = {0, 0};
         int glyphCount = 2;
         if (!m_members[m].glyphIndexesForChars(units, count, glyphs, &glyphCount) || glyphs[0] == 0)
             continue;
-        entry = ResolveFrom(int(m), glyphs[0]);
-        break;
+        entry = IsIdeograph(c) ? ResolveIdeograph(int(m), glyphs[0]) : ResolveFrom(int(m), glyphs[0]);
+        found = true;
     }
-    if (m == m_members.size())
+    if (!found)
         entry = ResolveFrom(0, 0);
     if (IsZeroWidthChar(c))
         entry.advance = 0;
@@ -362,6 +426,12 @@ std::shared_ptr<QtFont> AcquireQtFont(const FontSpec& fontSpec, int ppiY)
 
 void ClearQtFontCache()
 {
+    Cache().clear();
+}
+
+void SetSharedIdeographAdvances(bool shared)
+{
+    g_sharedIdeographAdvances = shared;
     Cache().clear();
 }
 

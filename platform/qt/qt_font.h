@@ -41,9 +41,11 @@ public:
     }
     Glyph GlyphOf(char32_t c);
 
+    // The faces loaded so far; resolving a character may append more.
     const std::vector<QRawFont>& Members() const { return m_members; }
-    // Installed families of the chain, in order.
-    std::vector<QString> Families() const;
+    // Installed families of the whole chain, in order (fallback faces not needed so far are
+    // loaded for it).
+    std::vector<QString> Families();
     const FontMetrics& Metrics() const { return m_metrics; }
     const std::optional<OutlineMetrics>& Outline() const { return m_outline; }
     // Horizontal scale of glyphs when the fontSpec asks for an explicit average width.
@@ -60,16 +62,35 @@ private:
         int16_t advance = 0;
         Glyph glyph;
     };
+    // What a member's ideographs advance by: hinting gives every ideograph of one design
+    // advance the same whole-pixel advance, so one hinted glyph answers for all of them.
+    struct IdeographAdvance {
+        int designAdvance;
+        int16_t advance;
+    };
+    struct MemberTables {
+        bool read = false;
+        QByteArray hmtx;
+        int longMetrics = 0; // entries of hmtx with an advance of their own
+        std::vector<IdeographAdvance> ideographs;
+    };
 
     void BuildChain(const FontSpec& fontSpec);
+    bool LoadNextMember();
     void ComputeMetrics(const FontSpec& fontSpec);
     int SlowAdvance(char32_t c);
     int WeightedLowercaseAverage();
     Entry ResolveSlot(char32_t c);
     Entry Resolve(char32_t c);
     Entry ResolveFrom(int member, quint32 glyph);
+    Entry ResolveIdeograph(int member, quint32 glyph);
+    int DesignAdvance(int member, quint32 glyph);
 
     std::vector<QRawFont> m_members;
+    std::vector<QString> m_pending; // fallback families not loaded yet, the next one last
+    FontStyles m_style = 0;
+    std::vector<MemberTables> m_tables; // one per member, read on first need
+    bool m_sharedIdeographs;
     int m_em = 0;
     double m_scale = 1.0;
     FontMetrics m_metrics;
@@ -84,5 +105,10 @@ std::shared_ptr<QtFont> AcquireQtFont(const FontSpec& fontSpec, int ppiY);
 
 // Drops every cached font (tests that measure cold start do this).
 void ClearQtFontCache();
+
+// Whether fonts made from now on let one hinted ideograph answer for every ideograph of the
+// same design advance (the default) or hint each glyph for its advance; the font cache is
+// emptied, and fonts that canvases still hold keep their way. Tests and benchmarks compare the two.
+void SetSharedIdeographAdvances(bool shared);
 
 } // namespace platform

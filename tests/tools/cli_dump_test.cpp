@@ -23,12 +23,8 @@ DumpRun RunDump(const std::string& args)
     return wenlocke::testing::RunCli("dump " + args);
 }
 
-// Writes BYTES to a temporary file that is removed again when the holder goes.
-struct TempFile {
-    fs::path path = fs::temp_directory_path() / ("wenlocke-dump-" + std::to_string(std::random_device()()));
-    explicit TempFile(const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-    ~TempFile() { fs::remove(path); }
-};
+using wenlocke::testing::Hex;
+using wenlocke::testing::TempFile;
 
 const std::string kStyles =
     "\"textStyles\": ["
@@ -82,17 +78,6 @@ TEST(CliDump, FailureStillPrintsWhatWasRead)
     DumpRun missing = RunDump("/nonexistent/snapshot.txt");
     EXPECT_EQ(missing.exitCode, 0);
     EXPECT_EQ(missing.out.rfind("{\"ok\": false, ", 0), 0u);
-}
-
-std::string Hex(std::string_view bytes)
-{
-    static const char* digits = "0123456789ABCDEF";
-    std::string out;
-    for (unsigned char c : bytes) {
-        out += digits[c >> 4];
-        out += digits[c & 15];
-    }
-    return out;
 }
 
 TEST(CliDump, SnapshotWithItsOwnStyleTables)

@@ -9,8 +9,29 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 namespace wenlocke::testing {
+
+// Writes BYTES to a temporary file that is removed again when the holder goes.
+struct TempFile {
+    std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("wenlocke-cli-in-" + std::to_string(std::random_device()()));
+    explicit TempFile(const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+    ~TempFile() { std::filesystem::remove(path); }
+};
+
+// Upper-case hexadecimal digits of BYTES, as RVF writes binary bodies.
+inline std::string Hex(std::string_view bytes)
+{
+    static const char* digits = "0123456789ABCDEF";
+    std::string out;
+    for (unsigned char c : bytes) {
+        out += digits[c >> 4];
+        out += digits[c & 15];
+    }
+    return out;
+}
 
 struct CliRun {
     int exitCode = -1;

@@ -101,8 +101,8 @@ private:
     void RunFormatPass(const FormatRequest& request, platform::Canvas& canvas);
     ScrollAnchor RememberScroll(const FormatRequest& request);
     void RestoreScroll(const FormatRequest& request, const ScrollAnchor& anchor);
-    void ComputeWidths(const ResolutionPair& rp, const LayoutSettings& settings, int32_t clientTextWidth,
-                       int32_t firstItem, TRVFontInfoCache& cache);
+    void ComputeWidths(const FormatRequest& request, const ResolutionPair& rp, const LayoutSettings& settings,
+                       int32_t clientTextWidth, int32_t firstItem, TRVFontInfoCache& cache);
     void PlaceItems(const FormatRequest& request, const ResolutionPair& rp, const LayoutSettings& settings,
                     int32_t leftMargin, int32_t firstItem, TRVFontInfoCache& cache);
 
@@ -114,6 +114,8 @@ private:
     int32_t FDocumentHeight = 0;
     int32_t FLastFormattedItemNo = -1;
     int32_t FNextJumpId = 0;
+    int32_t FMinContentWidth = -1; // of the last pass, -1 unknown
+    int FMinContentDevicePpi = 0;
     bool FInFormatting = false;
     bool FFormatting = false; // a pass at depth 0 is running
     ParagraphSteps* FParagraphSteps = &DefaultParagraphSteps();

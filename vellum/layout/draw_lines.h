@@ -66,6 +66,12 @@ public:
 
     void Clear();
     void Reserve(size_t count) { m_items.reserve(count); }
+    // Gives back what growing left unused when that is more than a fifth.
+    void ShrinkToFit()
+    {
+        if (m_items.capacity() > m_items.size() + m_items.size() / 4)
+            m_items.shrink_to_fit();
+    }
     // Inserts at INDEX, or stores into the next reusable slot while one remains (INDEX is then
     // the slot's own index, as the caller counts draw items from the range start).
     void Insert(int32_t index, const TRVDrawLineInfo& item);

@@ -100,8 +100,8 @@ void TCustomRVFormattedData::RunFormatPass(const FormatRequest& request, platfor
     platform::Canvas* reference = GetReferenceCanvas();
     const ResolutionPair rp = ResolutionPair::FromCanvases(reference ? *reference : canvas, canvas);
     const LayoutSettings& settings = GetLayoutSettings();
-    const int32_t leftMargin = rp.XToDevice(settings.LeftMargin);
-    const int32_t rightMargin = rp.XToDevice(settings.RightMargin);
+    const int32_t leftMargin = ToDeviceX(rp, settings.LeftMargin);
+    const int32_t rightMargin = ToDeviceX(rp, settings.RightMargin);
     const int32_t clientWidth = GetClientWidth();
     const int32_t clientHeight = GetClientHeight();
     const int32_t firstItem = request.onlyTail ? FLastFormattedItemNo + 1 : 0;
@@ -115,7 +115,7 @@ void TCustomRVFormattedData::RunFormatPass(const FormatRequest& request, platfor
         // 6. Widths.
         const int32_t oldDocumentWidth = FDocumentWidth;
         const int32_t oldTextWidth = FTextWidth;
-        ComputeWidths(rp, settings, clientWidth - leftMargin - rightMargin, firstItem, *cache);
+        ComputeWidths(request, rp, settings, clientWidth - leftMargin - rightMargin, firstItem, *cache);
         // 7. A resize that changes neither width lays nothing out again.
         const bool unchanged = request.onlyResized && !request.forceFormat &&
                                oldDocumentWidth == FDocumentWidth && oldTextWidth == FTextWidth;
@@ -171,19 +171,25 @@ void TCustomRVFormattedData::RestoreScroll(const FormatRequest& request, const S
         RestoreSelectionAfterResize();
 }
 
-void TCustomRVFormattedData::ComputeWidths(const ResolutionPair& rp, const LayoutSettings& settings,
-                                           int32_t clientTextWidth, int32_t firstItem,
-                                           TRVFontInfoCache& cache)
+void TCustomRVFormattedData::ComputeWidths(const FormatRequest& request, const ResolutionPair& rp,
+                                           const LayoutSettings& settings, int32_t clientTextWidth,
+                                           int32_t firstItem, TRVFontInfoCache& cache)
 {
-    const int32_t minText = rp.XToDevice(settings.MinTextWidth);
-    const int32_t content = MinContentWidth(*this, rp, settings, cache, firstItem);
+    const int32_t minText = ToDeviceX(rp, settings.MinTextWidth);
+    // A width-only pass formats the same items for the same device: their minimum stands.
+    const bool known = request.onlyResized && FMinContentWidth >= 0 && FMinContentDevicePpi == rp.DevicePpiX;
+    if (!known) {
+        FMinContentWidth = MinContentWidth(*this, rp, settings, cache, firstItem);
+        FMinContentDevicePpi = rp.DevicePpiX;
+    }
+    const int32_t content = FMinContentWidth;
     FDocumentWidth = std::max(std::max(clientTextWidth, content), minText);
     if (HasOption(Settings().Options, rvoClientTextWidth))
         FTextWidth = std::max(clientTextWidth, minText);
     else if (settings.MaxTextWidth < 1)
         FTextWidth = FDocumentWidth;
     else
-        FTextWidth = std::min(rp.XToDevice(settings.MaxTextWidth), FDocumentWidth);
+        FTextWidth = std::min(ToDeviceX(rp, settings.MaxTextWidth), FDocumentWidth);
 }
 
 void TCustomRVFormattedData::PlaceItems(const FormatRequest& request, const ResolutionPair& rp,
@@ -194,8 +200,8 @@ void TCustomRVFormattedData::PlaceItems(const FormatRequest& request, const Reso
     FormatState state;
     if (request.onlyTail) {
         const int32_t lastPara = FLastFormattedItemNo >= 0 ? ParaAt(FLastFormattedItemNo) : 0;
-        state.Baseline = FDocumentHeight - rp.YToDevice(settings.BottomMargin) -
-                         rp.YToDevice(GetRVStyle()->ParaStyles()[lastPara].SpaceAfter);
+        state.Baseline = FDocumentHeight - ToDeviceY(rp, settings.BottomMargin) -
+                         ToDeviceY(rp, GetRVStyle()->ParaStyles()[lastPara].SpaceAfter);
     } else {
         FDrawItems.Clear();
         FLines.clear();
@@ -204,7 +210,7 @@ void TCustomRVFormattedData::PlaceItems(const FormatRequest& request, const Reso
         FNextJumpId = 0;
         for (int32_t i = 0; i < CountItems(); ++i)
             ItemAt(i)->FirstDrawItemNo = -1;
-        state.Baseline = rp.YToDevice(settings.TopMargin);
+        state.Baseline = ToDeviceY(rp, settings.TopMargin);
     }
     // 9. The pass's state.
     state.MaxLength = settings.HasFlag(cfControlLayoutSource) ? settings.MaxLength : 0;
@@ -219,10 +225,11 @@ void TCustomRVFormattedData::PlaceItems(const FormatRequest& request, const Reso
         formatter.PlaceItem(i);
     const int32_t gap = formatter.Finish();
     FDrawItems.FinishReuse();
+    FDrawItems.ShrinkToFit();
     // 13. The document's height and the link areas.
-    int64_t height = int64_t(rp.YToDevice(settings.BottomMargin)) + state.Baseline + state.LineDescent + gap;
+    int64_t height = int64_t(ToDeviceY(rp, settings.BottomMargin)) + state.Baseline + state.LineDescent + gap;
     if (CountItems() > 0)
-        height += rp.YToDevice(GetRVStyle()->ParaStyles()[ParaAt(CountItems() - 1)].SpaceAfter);
+        height += ToDeviceY(rp, GetRVStyle()->ParaStyles()[ParaAt(CountItems() - 1)].SpaceAfter);
     FDocumentHeight = SaturateCoordinate(height);
     FLastFormattedItemNo = CountItems() - 1;
     AdjustVScrollUnit();
@@ -239,6 +246,7 @@ void TCustomRVFormattedData::ClearFormatting()
     FJumps.clear();
     FNextJumpId = 0;
     FLastFormattedItemNo = -1;
+    FMinContentWidth = -1;
     const LayoutSettings& settings = GetLayoutSettings();
     FDocumentHeight = settings.TopMargin + settings.BottomMargin;
     for (int32_t i = 0; i < CountItems(); ++i)

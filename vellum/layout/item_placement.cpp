@@ -13,27 +13,6 @@
 namespace vellum {
 namespace {
 
-// Screen pixels to device pixels in 64 bits, rounded to the nearest and saturated, so that
-// sizes a file claims never overflow.
-int32_t ToDevice(int64_t value, int devicePpi, int screenPpi)
-{
-    if (devicePpi == screenPpi || screenPpi <= 0)
-        return SaturateCoordinate(value);
-    const int64_t scaled = value * devicePpi;
-    const int64_t half = screenPpi / 2;
-    return SaturateCoordinate(scaled >= 0 ? (scaled + half) / screenPpi : (scaled - half) / screenPpi);
-}
-
-int32_t ToDeviceX(const ResolutionPair& rp, int64_t value)
-{
-    return ToDevice(value, rp.DevicePpiX, rp.ScreenPpiX);
-}
-
-int32_t ToDeviceY(const ResolutionPair& rp, int64_t value)
-{
-    return ToDevice(value, rp.DevicePpiY, rp.ScreenPpiY);
-}
-
 bool IsLineRelative(uint8_t placement)
 {
     return placement >= 2 && placement <= 4;

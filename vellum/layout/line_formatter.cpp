@@ -31,11 +31,45 @@ char16_t StoredCharAt(const TRVRawByteString& text, bool unicode, int32_t index)
     return char16_t(uint8_t(text[2 * size_t(index)]) | uint8_t(text[2 * size_t(index) + 1]) << 8);
 }
 
+// The display form follows the style's encoding; an item whose flag disagrees with its style
+// is measured as stored, so that offsets stay offsets of the item.
+std::string DisplayText(const TCustomRVItemInfo& item, const TFontInfo& style, bool showSoftHyphens)
+{
+    std::string display = MakeDisplayText(item.Text, style, false, false, showSoftHyphens);
+    if (CharCount(display, item.UnicodeText()) != CharCount(item.Text, item.UnicodeText()))
+        return item.Text;
+    return display;
+}
+
 } // namespace
 
 int32_t SaturateCoordinate(int64_t value)
 {
     return int32_t(std::clamp<int64_t>(value, -kCoordinateLimit, kCoordinateLimit));
+}
+
+namespace {
+
+int32_t ToDevice(int64_t value, int devicePpi, int screenPpi)
+{
+    if (devicePpi == screenPpi || screenPpi <= 0)
+        return SaturateCoordinate(value);
+    value = std::clamp<int64_t>(value, -kCoordinateLimit, kCoordinateLimit);
+    const int64_t scaled = value * devicePpi;
+    const int64_t half = screenPpi / 2;
+    return SaturateCoordinate(scaled >= 0 ? (scaled + half) / screenPpi : (scaled - half) / screenPpi);
+}
+
+} // namespace
+
+int32_t ToDeviceX(const ResolutionPair& rp, int64_t value)
+{
+    return ToDevice(value, rp.DevicePpiX, rp.ScreenPpiX);
+}
+
+int32_t ToDeviceY(const ResolutionPair& rp, int64_t value)
+{
+    return ToDevice(value, rp.DevicePpiY, rp.ScreenPpiY);
 }
 
 LineFormatter::LineFormatter(TCustomRVFormattedData& data, FormatState& state,
@@ -121,7 +155,11 @@ void LineFormatter::PrepareRun(int32_t itemNo)
     const TFontInfo& style = m_data.GetRVStyle()->TextStyles()[styleNo];
     m_run.itemNo = itemNo;
     m_run.unicode = item.UnicodeText();
-    m_run.display = MakeDisplayText(item.Text, style, false, false, m_showSoftHyphens);
+    m_run.display = MakeDisplayText(item.Text, style, false, false, m_showSoftHyphens, m_run.buffer);
+    // The display form follows the style's encoding; an item whose flag disagrees with its
+    // style is measured as stored, so that offsets stay offsets of the item.
+    if (CharCount(m_run.display, m_run.unicode) != CharCount(item.Text, m_run.unicode))
+        m_run.display = item.Text;
     m_run.stored = m_run.unicode ? StoredUtf16(item.Text) : std::u16string();
     m_run.widths.Measure(*m_state.Canvas, m_run.display, m_run.unicode, m_data.CodePageOfStyle(styleNo));
 }
@@ -142,7 +180,7 @@ void LineFormatter::PlaceText(int32_t itemNo, int32_t offset, int32_t count)
     SelectTextStyle(styleNo, para);
     // 3. An empty item still makes a line of the height of a hyphen.
     if (count == 0) {
-        PlaceEmptyText(itemNo, offset);
+        PlaceEmptyText(itemNo, offset, styleNo);
         return;
     }
     PrepareRun(itemNo);
@@ -231,16 +269,13 @@ int32_t LineFormatter::FitPiece(int32_t itemNo, const TParaInfo& para, int32_t p
 // A character that fits nowhere still goes on a line of its own, whole.
 int32_t LineFormatter::WidenToCharacter(int32_t pos, int32_t end) const
 {
-    int32_t count = 1;
-    while (pos + count < end && !m_run.widths.IsCharStart(pos + count))
-        ++count;
-    return count;
+    return std::min(m_run.widths.StartAfter(pos, pos), end) - pos;
 }
 
-void LineFormatter::PlaceEmptyText(int32_t itemNo, int32_t offset)
+void LineFormatter::PlaceEmptyText(int32_t itemNo, int32_t offset, int32_t styleNo)
 {
     TCustomRVItemInfo& item = *m_data.ItemAt(itemNo);
-    const TRVFontInfoCacheItem& entry = m_state.FontCache->GetItem(m_state.LastStyleNo);
+    const TRVFontInfoCacheItem& entry = m_state.FontCache->GetItem(styleNo);
     TRVDrawLineInfo piece;
     piece.ItemNo = itemNo;
     piece.SetSize(0, entry.HyphenHeight);
@@ -258,7 +293,7 @@ void LineFormatter::PlaceEmptyText(int32_t itemNo, int32_t offset)
     m_steps.AdjustLineDescent(m_state);
     InsertDrawItem(piece);
     m_state.IsParaStart = false;
-    if (m_data.GetRVStyle()->TextStyles()[m_state.LastStyleNo].Jump)
+    if (m_data.GetRVStyle()->TextStyles()[styleNo].Jump)
         item.JumpIndex = -3;
 }
 
@@ -394,9 +429,9 @@ void LineFormatter::StartNewLine(int32_t itemNo, Break kind)
     const bool paraStart = StartsParagraph(itemNo);
     const LineIndents indents = m_steps.StartLineIndents(m_data, m_state, itemNo, m_state.IsParaStart);
     const ResolutionPair& rp = m_state.Resolution;
-    const int32_t left = rp.XToDevice(indents.left);
-    const int32_t right = rp.XToDevice(indents.right);
-    m_state.MarkerIndent = rp.XToDevice(indents.marker);
+    const int32_t left = ToDeviceX(rp, indents.left);
+    const int32_t right = ToDeviceX(rp, indents.right);
+    m_state.MarkerIndent = ToDeviceX(rp, indents.marker);
     m_state.RightIndent = right;
     if (paraStart)
         m_state.LineDescent = SaturateCoordinate(int64_t(m_state.LineDescent) + ParagraphSpacing(itemNo));
@@ -415,9 +450,9 @@ void LineFormatter::StartNewLine(int32_t itemNo, Break kind)
 int32_t LineFormatter::ParagraphSpacing(int32_t itemNo) const
 {
     const ResolutionPair& rp = m_state.Resolution;
-    int64_t spacing = rp.YToDevice(ParaOf(itemNo).SpaceBefore);
+    int64_t spacing = ToDeviceY(rp, ParaOf(itemNo).SpaceBefore);
     if (itemNo > 0)
-        spacing += rp.YToDevice(ParaOf(itemNo - 1).SpaceAfter);
+        spacing += ToDeviceY(rp, ParaOf(itemNo - 1).SpaceAfter);
     return SaturateCoordinate(spacing);
 }
 
@@ -456,7 +491,7 @@ void LineFormatter::TrimTrailingSpace()
         const int32_t styleNo = m_data.EffectiveStyleNo(item);
         TRVFontInfoCacheItem& entry = m_state.FontCache->GetItem(styleNo);
         const TFontInfo& style = m_data.GetRVStyle()->TextStyles()[styleNo];
-        const std::string display = MakeDisplayText(item.Text, style, false, false, m_showSoftHyphens);
+        const std::string display = DisplayText(item, style, m_showSoftHyphens);
         const size_t unit = item.UnicodeText() ? 2 : 1;
         const std::string_view shown = std::string_view(display).substr(size_t(last.TextStart - 1) * unit);
         last.Width = MeasureRunSize(*entry.Canvas, shown, last.TextLength, item.UnicodeText()).cx;

@@ -6,6 +6,9 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+
+#include "vellum/rv_types.h"
 
 #include "vellum/layout/format_state.h"
 #include "vellum/layout/layout_settings.h"
@@ -23,6 +26,10 @@ struct TRVDrawLineInfo;
 // SpaceBefore of 2^31-1) lay out without overflow.
 constexpr int64_t kCoordinateLimit = int64_t(1) << 30;
 int32_t SaturateCoordinate(int64_t value);
+// Screen pixels to device pixels in 64 bits, rounded to the nearest and saturated, so that
+// lengths a file claims never overflow whatever the device.
+int32_t ToDeviceX(const ResolutionPair& rp, int64_t value);
+int32_t ToDeviceY(const ResolutionPair& rp, int64_t value);
 
 class LineFormatter {
 public:
@@ -44,7 +51,8 @@ private:
     // The text item being placed, measured once.
     struct TextRun {
         int32_t itemNo = -1;
-        std::string display;   // display text as bytes (UTF-16LE when unicode)
+        std::string_view display; // display text as bytes (UTF-16LE when unicode): the stored
+        TRVRawByteString buffer;  // text itself, or this buffer when the two differ
         std::u16string stored; // stored UTF-16 text (empty for byte text)
         bool unicode = false;
         RunWidths widths;
@@ -60,7 +68,7 @@ private:
     void PrepareRun(int32_t itemNo);
 
     // Text (step lists 2, 3 and 6).
-    void PlaceEmptyText(int32_t itemNo, int32_t offset);
+    void PlaceEmptyText(int32_t itemNo, int32_t offset, int32_t styleNo);
     int32_t FitPiece(int32_t itemNo, const TParaInfo& para, int32_t pos, int32_t remaining);
     int32_t WidenToCharacter(int32_t pos, int32_t end) const;
     bool LastBeforeParagraphEnd(int32_t itemNo) const;

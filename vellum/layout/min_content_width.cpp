@@ -20,8 +20,8 @@ bool StartsParagraph(const TCustomRVItemInfo& item)
 
 int64_t IndentWidth(const TParaInfo& para, const ResolutionPair& rp)
 {
-    return rp.XToDevice(para.LeftIndent) + int64_t(rp.XToDevice(para.RightIndent)) +
-           std::max(0, rp.XToDevice(para.FirstIndent));
+    return ToDeviceX(rp, para.LeftIndent) + int64_t(ToDeviceX(rp, para.RightIndent)) +
+           std::max(0, ToDeviceX(rp, para.FirstIndent));
 }
 
 // A text item's full width in its style: what a line that never wraps needs for it.
@@ -34,7 +34,7 @@ int64_t FullTextWidth(const TCustomRVFormattedData& data, const TCustomRVItemInf
 
 int64_t ItemMinWidth(const TCustomRVItemInfo& item, const ResolutionPair& rp)
 {
-    return item.StyleNo >= 0 ? rp.XToDevice(20) : item.NarrowestWidth(rp);
+    return item.StyleNo >= 0 ? ToDeviceX(rp, 20) : item.NarrowestWidth(rp);
 }
 
 } // namespace

@@ -49,18 +49,16 @@ int32_t InterpolationSearch(const RunWidths& widths, const FitQuery& query, int3
 // when it still fits. Byte text: a fit inside a double-byte character moves back.
 int32_t ToCharBoundary(const RunWidths& widths, const FitQuery& query, int32_t fit)
 {
-    if (widths.IsCharStart(query.from + fit))
+    const int32_t pos = query.from + fit;
+    const int32_t start = widths.StartAtOrBefore(query.from, pos);
+    if (start == pos)
         return fit;
     if (!query.stored.empty()) {
-        int32_t longer = fit + 1;
-        while (longer < query.remaining && !widths.IsCharStart(query.from + longer))
-            ++longer;
+        const int32_t longer = std::min(widths.StartAfter(query.from, pos) - query.from, query.remaining);
         if (PrefixWidth(widths, query, longer) <= query.available)
             return longer;
     }
-    while (fit > 0 && !widths.IsCharStart(query.from + fit))
-        --fit;
-    return fit;
+    return start - query.from;
 }
 
 } // namespace
@@ -70,29 +68,12 @@ void RunWidths::Measure(platform::Canvas& canvas, std::string_view display, bool
 {
     const int32_t count = CharCount(display, unicode);
     m_right.assign(size_t(count), 0);
-    m_inside.clear();
-    if (count == 0)
-        return;
-    FitRun(canvas, display, count, INT_MAX, unicode, m_right);
-    if (unicode) {
-        for (int32_t i = 1; i < count; ++i) {
-            const char16_t c = char16_t(uint8_t(display[2 * i]) | uint8_t(display[2 * i + 1]) << 8);
-            const char16_t prev = char16_t(uint8_t(display[2 * i - 2]) | uint8_t(display[2 * i - 1]) << 8);
-            if (!platform::IsLowSurrogate(c) || !platform::IsHighSurrogate(prev))
-                continue;
-            if (m_inside.empty())
-                m_inside.assign(size_t(count), false);
-            m_inside[size_t(i)] = true;
-        }
-        return;
-    }
-    if (!platform::IsDoubleByteCodePage(platform::ResolveCodePage(codePage)))
-        return;
-    m_inside.assign(size_t(count), true);
-    for (size_t pos = 0; pos < size_t(count);) {
-        m_inside[pos] = false;
-        pos = platform::NextCharBoundary(codePage, display, pos);
-    }
+    m_display = display;
+    m_unicode = unicode;
+    m_codePage = codePage;
+    m_doubleByte = !unicode && platform::IsDoubleByteCodePage(platform::ResolveCodePage(codePage));
+    if (count > 0)
+        FitRun(canvas, display, count, INT_MAX, unicode, m_right);
 }
 
 int32_t RunWidths::Width(int32_t from, int32_t count) const
@@ -103,9 +84,32 @@ int32_t RunWidths::Width(int32_t from, int32_t count) const
     return m_right[size_t(from + count - 1)] - before;
 }
 
-bool RunWidths::IsCharStart(int32_t pos) const
+int32_t RunWidths::StartAtOrBefore(int32_t from, int32_t pos) const
 {
-    return pos >= Count() || m_inside.empty() || !m_inside[size_t(pos)];
+    if (pos >= Count() || pos <= from)
+        return pos;
+    if (m_unicode) {
+        const auto unit = [this](int32_t i) {
+            return char16_t(uint8_t(m_display[2 * size_t(i)]) | uint8_t(m_display[2 * size_t(i) + 1]) << 8);
+        };
+        return platform::IsLowSurrogate(unit(pos)) && platform::IsHighSurrogate(unit(pos - 1)) ? pos - 1 : pos;
+    }
+    if (!m_doubleByte)
+        return pos;
+    size_t start = size_t(from);
+    for (size_t next = start; next <= size_t(pos); next = platform::NextCharBoundary(m_codePage, m_display, next))
+        start = next;
+    return int32_t(start);
+}
+
+int32_t RunWidths::StartAfter(int32_t from, int32_t pos) const
+{
+    if (pos >= Count())
+        return Count();
+    const int32_t start = StartAtOrBefore(from, pos);
+    if (m_unicode)
+        return start + (StartAtOrBefore(start, start + 1) == start ? 2 : 1);
+    return int32_t(platform::NextCharBoundary(m_codePage, m_display, size_t(start)));
 }
 
 int32_t FitCharacters(const RunWidths& widths, const FitQuery& query)

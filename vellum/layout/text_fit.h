@@ -15,19 +15,24 @@ namespace vellum {
 class RunWidths {
 public:
     // Measures DISPLAY (UTF-16LE bytes when UNICODE, else code-page bytes) on CANVAS, whose
-    // font is the run's. In a double-byte CODEPAGE the character starts are found walking
-    // forward from the start once.
+    // font is the run's. DISPLAY must stay alive while the widths are used.
     void Measure(platform::Canvas& canvas, std::string_view display, bool unicode,
                  platform::CodePage codePage);
     int32_t Count() const { return int32_t(m_right.size()); }
     // Width of COUNT characters from FROM (0-based code units).
     int32_t Width(int32_t from, int32_t count) const;
-    // Whether a character starts at code unit POS (POS == Count() is the end, a start too).
-    bool IsCharStart(int32_t pos) const;
+    // The character start at or before POS, and the first one after POS, where FROM is a
+    // character start at or before POS. Double-byte text is walked forward from FROM, never
+    // back: looking back from deep inside such text cannot tell lead from trail bytes cheaply.
+    int32_t StartAtOrBefore(int32_t from, int32_t pos) const;
+    int32_t StartAfter(int32_t from, int32_t pos) const;
 
 private:
-    std::vector<int> m_right;       // cumulative right edge per code unit
-    std::vector<bool> m_inside;     // the unit continues a character (empty: none does)
+    std::vector<int> m_right; // cumulative right edge per code unit
+    std::string_view m_display;
+    bool m_unicode = false;
+    bool m_doubleByte = false;
+    platform::CodePage m_codePage = 0;
 };
 
 struct FitQuery {

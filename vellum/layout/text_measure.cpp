@@ -74,6 +74,17 @@ TRVRawByteString UnicodeDisplayText(std::string_view text, const TFontInfo& styl
     return bytes;
 }
 
+// Whether any character of the UTF-16LE TEXT has a display form of its own.
+bool HasDisplayChanges(std::string_view text, bool removeZeroWidth)
+{
+    for (size_t i = 0; i + 1 < text.size(); i += 2) {
+        const char16_t c = char16_t(uint8_t(text[i]) | (uint8_t(text[i + 1]) << 8));
+        if (c == kSoftHyphen || c == kNonBreakingHyphen || (removeZeroWidth && IsZeroWidth(c)))
+            return true;
+    }
+    return false;
+}
+
 int CountZeroWidth(std::u16string_view units, char16_t which)
 {
     return int(std::count(units.begin(), units.end(), which));
@@ -126,12 +137,27 @@ TRVRawByteString MakeDisplayText(std::string_view text, const TFontInfo& textSty
                                  bool keepTrailingSoftHyphen, bool removeZeroWidth,
                                  bool showSpecialCharacters)
 {
-    if (textStyle.Unicode)
-        return UnicodeDisplayText(text, textStyle, keepTrailingSoftHyphen, removeZeroWidth,
-                                  showSpecialCharacters);
-    if (textStyle.StyleEx.Contains(rvfsAllCaps))
-        return platform::UpperCaseBytes(text, CodePageOf(textStyle));
-    return TRVRawByteString(text);
+    TRVRawByteString buffer;
+    return TRVRawByteString(MakeDisplayText(text, textStyle, keepTrailingSoftHyphen, removeZeroWidth,
+                                            showSpecialCharacters, buffer));
+}
+
+std::string_view MakeDisplayText(std::string_view text, const TFontInfo& textStyle,
+                                 bool keepTrailingSoftHyphen, bool removeZeroWidth,
+                                 bool showSpecialCharacters, TRVRawByteString& buffer)
+{
+    const bool allCaps = textStyle.StyleEx.Contains(rvfsAllCaps);
+    if (textStyle.Unicode) {
+        if (!allCaps && !HasDisplayChanges(text, removeZeroWidth))
+            return text;
+        buffer = UnicodeDisplayText(text, textStyle, keepTrailingSoftHyphen, removeZeroWidth,
+                                    showSpecialCharacters);
+        return buffer;
+    }
+    if (!allCaps)
+        return text;
+    buffer = platform::UpperCaseBytes(text, CodePageOf(textStyle));
+    return buffer;
 }
 
 int MeasureRun(platform::Canvas& canvas, std::string_view text, bool unicode)

@@ -28,6 +28,12 @@ int CharCount(std::string_view text, bool unicode);
 TRVRawByteString MakeDisplayText(std::string_view text, const TFontInfo& textStyle,
                                  bool keepTrailingSoftHyphen, bool removeZeroWidth,
                                  bool showSpecialCharacters);
+// The same without a copy where the display text is the stored text: the answer views TEXT
+// itself then, else BUFFER, which receives the display text (its storage reused). The view
+// lives as long as both. TEXT must not lie in BUFFER.
+std::string_view MakeDisplayText(std::string_view text, const TFontInfo& textStyle,
+                                 bool keepTrailingSoftHyphen, bool removeZeroWidth,
+                                 bool showSpecialCharacters, TRVRawByteString& buffer);
 
 // Width of the whole text.
 int MeasureRun(platform::Canvas& canvas, std::string_view text, bool unicode);

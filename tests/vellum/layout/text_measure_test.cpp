@@ -94,6 +94,21 @@ TEST_F(MeasureTest, UnicodeDisplayText)
     }
 }
 
+TEST_F(MeasureTest, BufferFormCopiesOnlyChangedText)
+{
+    TRVRawByteString buffer = "held before";
+    const std::string plain = "xy";
+    EXPECT_EQ(MakeDisplayText(plain, *byteStyle, false, false, false, buffer).data(), plain.data());
+    const TRVRawByteString unicode = W(u"a\u200Bb");
+    EXPECT_EQ(MakeDisplayText(unicode, *unicodeStyle, false, false, true, buffer).data(), unicode.data());
+    EXPECT_EQ(BytesToUtf16(MakeDisplayText(unicode, *unicodeStyle, false, true, false, buffer)), u"ab");
+    EXPECT_EQ(BytesToUtf16(MakeDisplayText(W(u"a\u00ADb"), *unicodeStyle, false, false, false, buffer)),
+              u"a\u200Bb");
+    byteStyle->StyleEx.Include(rvfsAllCaps);
+    EXPECT_EQ(MakeDisplayText(plain, *byteStyle, false, false, false, buffer), "XY");
+    EXPECT_EQ(buffer, "XY");
+}
+
 TEST_F(MeasureTest, ByteTextKeepsSpecialBytes)
 {
     // Byte text has no soft-hyphen mapping: 0xAD is half of a double-byte character here.
