@@ -15,7 +15,10 @@ inline void EnsureQtApplication()
     static int argc = 1;
     static char name[] = "test";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
+    // Kept until the process ends: destroyed among the exit handlers it would delete the input
+    // devices that synthetic events created after Qt's own device registry is gone.
+    static QApplication* app = new QApplication(argc, argv);
+    (void)app;
 }
 
 } // namespace platform::testing

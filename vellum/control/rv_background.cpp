@@ -76,11 +76,18 @@ void TRVBackground::SetPicture(PicturePtr picture, bool copy)
     FPicture = std::move(picture);
 }
 
-void TRVBackground::TakeReadResult(int32_t styleOrdinal, std::unique_ptr<platform::Picture> picture)
+void BackgroundReadResult::Attach(TRVFReadTargets& targets)
 {
-    BackStyle = BackgroundStyleFromOrdinal(styleOrdinal);
-    if (picture)
-        SetPicture(std::move(picture));
+    targets.BackgroundStyle = &style;
+    targets.BackgroundPicture = &picture;
+}
+
+void TRVBackground::TakeReadResult(BackgroundReadResult&& result)
+{
+    if (result.style == BackgroundReadResult::kNoBackgroundRecord)
+        return;
+    BackStyle = BackgroundStyleFromOrdinal(result.style);
+    SetPicture(std::move(result.picture));
 }
 
 bool TRVBackground::HasPicture() const

@@ -6,8 +6,10 @@
 // of zero width or height, is the empty picture.
 #pragma once
 
+#include "vellum/rvf/rvf_reader.h"
 #include "vellum/style/style_types.h"
 
+#include <climits>
 #include <cstdint>
 #include <memory>
 
@@ -39,6 +41,15 @@ TBackgroundStyle BackgroundStyleFromOrdinal(int32_t ordinal);
 int BackgroundStyleToKind(TBackgroundStyle style);
 TBackgroundStyle BackgroundStyleFromKind(int kind);
 
+// What an RVF reading pass hands the background: Attach points the pass's targets here; the
+// style stays kNoBackgroundRecord unless the document holds a background record.
+struct BackgroundReadResult {
+    static constexpr int32_t kNoBackgroundRecord = INT32_MIN;
+    int32_t style = kNoBackgroundRecord;
+    std::unique_ptr<platform::Picture> picture;
+    void Attach(TRVFReadTargets& targets);
+};
+
 class TRVBackground {
 public:
     using PicturePtr = std::shared_ptr<const platform::Picture>;
@@ -49,8 +60,9 @@ public:
     // Keeps PICTURE. With COPY the background keeps its own copy; pictures never change, so
     // a shared one is that copy.
     void SetPicture(PicturePtr picture, bool copy = false);
-    // Takes what an RVF reading pass handed over (its background style and picture).
-    void TakeReadResult(int32_t styleOrdinal, std::unique_ptr<platform::Picture> picture);
+    // Takes what an RVF reading pass handed over: a background record sets the style and the
+    // picture (none when the record held none); without a record nothing changes.
+    void TakeReadResult(BackgroundReadResult&& result);
 
     bool HasPicture() const; // a picture of non-zero size
     bool ScrollsByRepaint() const;

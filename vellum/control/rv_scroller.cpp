@@ -308,49 +308,33 @@ void TRVScroller::AfterHScroll()
 
 void TRVScroller::VScrollInput(ScrollRequest request, int thumbPosition)
 {
-    const int page = ClientSize().cy / FVerticalUnit;
-    const int64_t pos = FVertPos;
-    int64_t target = 0;
-    switch (request) {
-    case ScrollRequest::LineUp: target = pos - LineUnits; break;
-    case ScrollRequest::LineDown: target = pos + LineUnits; break;
-    case ScrollRequest::PageUp: target = pos - page; break;
-    case ScrollRequest::PageDown: target = pos + page; break;
-    case ScrollRequest::ThumbPosition: target = thumbPosition; break;
-    case ScrollRequest::ThumbTrack:
-        if (!Tracking)
-            return;
-        target = thumbPosition;
-        break;
-    case ScrollRequest::Top: target = 0; break;
-    case ScrollRequest::Bottom: target = FDocHeightUnits; break;
-    case ScrollRequest::EndScroll: return;
-    }
-    VertScrollTo(SaturatedInt(target), true);
+    const BarSteps steps{LineUnits, ClientSize().cy / FVerticalUnit, FDocHeightUnits};
+    if (const auto target = RequestedPosition(request, FVertPos, steps, thumbPosition))
+        VertScrollTo(SaturatedInt(*target), true);
 }
 
 void TRVScroller::HScrollInput(ScrollRequest request, int thumbPosition)
 {
-    const int64_t line = int64_t(FVerticalUnit) * LineUnits;
-    const int page = ClientSize().cx;
-    const int64_t pos = FHorzPos;
-    int64_t target = 0;
+    const BarSteps steps{int64_t(FVerticalUnit) * LineUnits, ClientSize().cx, FDocWidth};
+    if (const auto target = RequestedPosition(request, FHorzPos, steps, thumbPosition))
+        HorzScrollTo(SaturatedInt(*target));
+}
+
+std::optional<int64_t> TRVScroller::RequestedPosition(ScrollRequest request, int64_t position,
+                                                      const BarSteps& steps, int thumb) const
+{
     switch (request) {
-    case ScrollRequest::LineUp: target = pos - line; break;
-    case ScrollRequest::LineDown: target = pos + line; break;
-    case ScrollRequest::PageUp: target = pos - page; break;
-    case ScrollRequest::PageDown: target = pos + page; break;
-    case ScrollRequest::ThumbPosition: target = thumbPosition; break;
-    case ScrollRequest::ThumbTrack:
-        if (!Tracking)
-            return;
-        target = thumbPosition;
-        break;
-    case ScrollRequest::Top: target = 0; break;
-    case ScrollRequest::Bottom: target = FDocWidth; break;
-    case ScrollRequest::EndScroll: return;
+    case ScrollRequest::LineUp: return position - steps.line;
+    case ScrollRequest::LineDown: return position + steps.line;
+    case ScrollRequest::PageUp: return position - steps.page;
+    case ScrollRequest::PageDown: return position + steps.page;
+    case ScrollRequest::ThumbPosition: return thumb;
+    case ScrollRequest::ThumbTrack: return Tracking ? std::optional<int64_t>(thumb) : std::nullopt;
+    case ScrollRequest::Top: return 0;
+    case ScrollRequest::Bottom: return steps.end;
+    case ScrollRequest::EndScroll: return std::nullopt;
     }
-    HorzScrollTo(SaturatedInt(target));
+    return std::nullopt;
 }
 
 bool TRVScroller::KeyDown(platform::VirtualKey key)

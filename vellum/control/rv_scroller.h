@@ -27,6 +27,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace platform {
 class Canvas;
@@ -74,8 +75,9 @@ public:
     void SetBorderStyle(ScrollerBorder value);
     TRVBiDiMode BiDiMode() const { return FBiDiMode; }
     virtual void SetBiDiMode(TRVBiDiMode value);
-    // Kept for documents that ask; true-colour displays build no palette.
-    TRVPaletteAction DoInPaletteMode() const { return FDoInPaletteMode; }
+    // Kept for documents, which refer to this one value (TRVDocumentSettings::DoInPaletteMode);
+    // true-colour displays build no palette.
+    const TRVPaletteAction& DoInPaletteMode() const { return FDoInPaletteMode; }
     void SetDoInPaletteMode(TRVPaletteAction value);
 
     // ---- State.
@@ -135,6 +137,15 @@ protected:
     void MoveChildren(int dx, int dy);
 
 private:
+    // What the steps of one bar are worth: a line, a page, and the position of its far end.
+    struct BarSteps {
+        int64_t line;
+        int64_t page;
+        int64_t end;
+    };
+    // The position a bar request asks for from POSITION; none for requests that do not scroll.
+    std::optional<int64_t> RequestedPosition(ScrollRequest request, int64_t position,
+                                             const BarSteps& steps, int thumb) const;
     void UpdateHorzBar(int width);
     void UpdateVertBar(int heightUnits, bool allowDisabledBar);
     void HideBar(platform::ScrollBarKind bar);

@@ -158,7 +158,7 @@ void TCustomRVData::AppendItem(std::unique_ptr<TCustomRVItemInfo> Item)
 {
     ApplyParagraphRules(*Item);
     TakeOverItemCheckpoint(*Item);
-    Item->RefreshPalette(Settings().DoInPaletteMode, false);
+    Item->RefreshPalette(Settings().PaletteMode(), false);
     Item->BeforeInsertion(*this);
     int32_t index = CountItems();
     TCustomRVItemInfo* item = Item.get();

@@ -48,7 +48,8 @@ struct TRVDocumentSettings {
     TRVFReaderStyleMode RVFTextStylesReadMode = rvf_sInsertMerge;
     TRVFReaderStyleMode RVFParaStylesReadMode = rvf_sInsertMerge;
     TRVStyle* Style = nullptr; // not owned
-    TRVPaletteAction DoInPaletteMode = rvpaDoNothing;
+    // The control's DoInPaletteMode: the control keeps the one value; null without a control.
+    const TRVPaletteAction* DoInPaletteMode = nullptr;
     TRVBiDiMode BiDiMode = rvbdUnspecified;
     TRVItemActionEvent OnItemAction;
     TRVControlActionEvent OnControlAction;
@@ -65,6 +66,8 @@ struct TRVDocumentSettings {
     // The RVF reading pass in progress (style maps, nesting depth), shared by the nested reads
     // it starts; null between passes. Owned by the pass.
     TRVFReadPass* RVFReadPass = nullptr;
+
+    TRVPaletteAction PaletteMode() const { return DoInPaletteMode ? *DoInPaletteMode : rvpaDoNothing; }
 };
 
 } // namespace vellum

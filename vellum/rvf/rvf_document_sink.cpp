@@ -369,7 +369,7 @@ bool RvfDocumentSink::InsertItem(std::unique_ptr<TCustomRVItemInfo> item, TRVRaw
 {
     // 5. Paragraph, 6. palette, 7. checkpoint, 8. text conversion.
     ApplyParagraph(*item, headerParaNo);
-    item->RefreshPalette(FData.Settings().DoInPaletteMode, false);
+    item->RefreshPalette(FData.Settings().PaletteMode(), false);
     AttachPendingCheckpoint(*item);
     ConvertText(*item, text);
     // 10 and 11. Insertion; the first item may take its paragraph from the caller.

@@ -2,6 +2,7 @@
 // on the recording canvas), and where tiles land in real pixels.
 #include "vellum/control/rv_background.h"
 
+#include "app/snapshot_style.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/testing/recording_canvas.h"
 #include "tests/platform/qt_test_app.h"
@@ -98,15 +99,70 @@ TEST(Background, SharesItsPictureWithOrWithoutTheCopySwitch)
 TEST(Background, TakesWhatAReadingPassHandsOver)
 {
     TRVBackground background;
-    background.TakeReadResult(bsTiledAndScrolled, std::make_unique<platform::Picture>(
-                                                      PictureFormat::Bitmap, 2, 2,
-                                                      std::vector<uint32_t>(4, 0xFF000000u), ""));
+    background.BackStyle = bsTopLeft;
+    background.SetPicture(MakePicture(8, 8));
+    background.TakeReadResult({}); // no background record
+    EXPECT_EQ(background.BackStyle, bsTopLeft);
+    EXPECT_NE(background.Picture(), nullptr);
+
+    BackgroundReadResult read;
+    read.style = bsTiledAndScrolled;
+    read.picture = std::make_unique<platform::Picture>(PictureFormat::Bitmap, 2, 2,
+                                                       std::vector<uint32_t>(4, 0xFF000000u), "");
+    background.TakeReadResult(std::move(read));
     EXPECT_EQ(background.BackStyle, bsTiledAndScrolled);
     ASSERT_NE(background.Picture(), nullptr);
     EXPECT_EQ(background.Picture()->Width(), 2);
-    background.TakeReadResult(77, nullptr); // an unknown style; no new picture
+
+    BackgroundReadResult unknown;
+    unknown.style = 77; // a style no placement has, and a record without a picture
+    background.TakeReadResult(std::move(unknown));
     EXPECT_EQ(background.BackStyle, bsNoBitmap);
-    EXPECT_NE(background.Picture(), nullptr);
+    EXPECT_EQ(background.Picture(), nullptr);
+}
+
+// A document read with its background: the record's style and bitmap reach the background.
+TEST(Background, ReadFromAnRvfDocument)
+{
+    const auto le32 = [](uint32_t v) {
+        return std::string{char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
+    };
+    // A 1 x 1 24-bit BMP, as hexadecimal text.
+    const std::string bmp = "BM" + le32(58) + le32(0) + le32(54) + le32(40) + le32(1) + le32(1) +
+                            std::string("\x01\x00\x18\x00", 4) + le32(0) + le32(4) + le32(0) +
+                            le32(0) + le32(0) + le32(0) + std::string("\x10\x20\x30\x00", 4);
+    std::string hex;
+    for (unsigned char c : bmp)
+        hex += {"0123456789ABCDEF"[c >> 4], "0123456789ABCDEF"[c & 15]};
+    struct Case {
+        const char* name;
+        std::string records;
+        TBackgroundStyle style;
+        int width; // 0: no picture
+    };
+    const Case cases[] = {
+        {"record with a bitmap", "-7 2 0 0 0 0 4 255\r\nTBitmap\r\n" + hex + "\r\n", bsCentered, 1},
+        {"record without a bitmap", "-7 0 -1 0 0 0 2 255\r\n", bsTiled, 0},
+        {"no record", "", bsTopLeft, 8},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        wenlocke::SnapshotDocument doc;
+        doc.Data.Settings().RVFOptions |= OptionBit<TRVFOptions>(rvfoLoadBack);
+        TRVBackground background;
+        background.BackStyle = bsTopLeft;
+        background.SetPicture(MakePicture(8, 8));
+        TColor color = clNone;
+        BackgroundReadResult read;
+        TRVFReadTargets targets;
+        targets.Color = &color;
+        read.Attach(targets);
+        TRVMemoryStream stream("-8 1 3\r\n" + c.records + "0 1 0 0 0 0\r\nhello\r\n");
+        ASSERT_TRUE(ReadRvfStream(doc.Data, stream, targets));
+        background.TakeReadResult(std::move(read));
+        EXPECT_EQ(background.BackStyle, c.style);
+        EXPECT_EQ(background.Picture() ? background.Picture()->Width() : 0, c.width);
+    }
 }
 
 struct PaintCase {

@@ -2,6 +2,8 @@
 // that cannot scroll, and range updates that re-enter through a changing client area.
 #include "tests/vellum/control/scroller_test_util.h"
 
+#include "vellum/document/rv_document_settings.h"
+
 #include <gtest/gtest.h>
 
 namespace vellum {
@@ -301,6 +303,17 @@ TEST(ScrollerStyle, PublishedDefaults)
     EXPECT_TRUE(scroller.KeyboardScroll);
     EXPECT_FALSE(scroller.ScrollByRepaint);
     EXPECT_FALSE(scroller.AlwaysShowVertBar);
+}
+
+TEST(ScrollerStyle, DocumentsReferToTheOnePaletteMode)
+{
+    TRVScroller scroller;
+    TRVDocumentSettings settings;
+    EXPECT_EQ(settings.PaletteMode(), rvpaDoNothing);
+    settings.DoInPaletteMode = &scroller.DoInPaletteMode();
+    EXPECT_EQ(settings.PaletteMode(), rvpaCreateCopies);
+    scroller.SetDoInPaletteMode(rvpaAssignPalette);
+    EXPECT_EQ(settings.PaletteMode(), rvpaAssignPalette);
 }
 
 } // namespace

@@ -163,7 +163,8 @@ void ScrollerWidget::ToCore(ScrollBarKind kind, ScrollRequest request, int thumb
 
 platform::Size ScrollerWidget::ClientSize() const
 {
-    return {m_viewport->width(), m_viewport->height()};
+    const QRect client = ClientRect();
+    return {client.width(), client.height()};
 }
 
 void ScrollerWidget::SetWindowStyle(const platform::WindowStyle& style)
@@ -219,21 +220,29 @@ void ScrollerWidget::ShowScrollBar(ScrollBarKind kind, bool show)
     LayoutChildren();
 }
 
-void ScrollerWidget::LayoutChildren()
+// The client area within the frame, from the current geometry and the bars the core wants
+// shown; right also while the widget is hidden and Qt holds its resize events back.
+QRect ScrollerWidget::ClientRect() const
 {
     const QRect r = contentsRect();
     const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     const int barWidth = m_vstate.shown ? extent : 0;
     const int barHeight = m_hstate.shown ? extent : 0;
-    const int clientWidth = std::max(r.width() - barWidth, 0);
-    const int clientHeight = std::max(r.height() - barHeight, 0);
-    const int clientLeft = m_vertBarOnLeft ? r.left() + barWidth : r.left();
-    const int vbarLeft = m_vertBarOnLeft ? r.left() : r.left() + clientWidth;
-    m_vbar->setGeometry(vbarLeft, r.top(), barWidth, clientHeight);
-    m_hbar->setGeometry(clientLeft, r.top() + clientHeight, clientWidth, barHeight);
+    const int left = m_vertBarOnLeft ? r.left() + barWidth : r.left();
+    return {left, r.top(), std::max(r.width() - barWidth, 0), std::max(r.height() - barHeight, 0)};
+}
+
+void ScrollerWidget::LayoutChildren()
+{
+    const QRect r = contentsRect();
+    const QRect client = ClientRect();
+    const int vbarLeft = m_vertBarOnLeft ? r.left() : client.right() + 1;
+    m_vbar->setGeometry(vbarLeft, r.top(), r.width() - client.width(), client.height());
+    m_hbar->setGeometry(client.left(), client.bottom() + 1, client.width(),
+                        r.height() - client.height());
     m_vbar->setVisible(m_vstate.shown);
     m_hbar->setVisible(m_hstate.shown);
-    m_viewport->setGeometry(clientLeft, r.top(), clientWidth, clientHeight);
+    m_viewport->setGeometry(client);
 }
 
 // ---- Pixels, children, settings ---------------------------------------------------------------
@@ -302,8 +311,8 @@ void ScrollerWidget::wheelEvent(QWheelEvent* event)
         }
         handled = true;
     }
-    // Part of a notch counts as used: the rest of it is on its way.
-    event->setAccepted(handled || m_wheelRemainder != 0);
+    // Part of a notch counts as used while the wheel scrolls at all: the rest is on its way.
+    event->setAccepted(handled || (m_wheelRemainder != 0 && m_core.WheelStep != 0));
 }
 
 void ScrollerWidget::keyPressEvent(QKeyEvent* event)

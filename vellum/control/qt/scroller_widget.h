@@ -63,6 +63,7 @@ private:
     void ConnectBar(platform::ScrollBarKind kind);
     void BarAction(platform::ScrollBarKind kind, int action);
     void ToCore(platform::ScrollBarKind kind, ScrollRequest request, int thumb);
+    QRect ClientRect() const;
     void LayoutChildren();
 
     TRVScroller& m_core;
