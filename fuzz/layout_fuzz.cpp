@@ -1,10 +1,7 @@
 // Reads arbitrary bytes as an RVF document, as the snapshot view does, and formats it on the
 // recording canvas at widths from 1 to 2000 pixels: no crash, every line advances and every
 // text piece lies inside its item.
-#include "app/snapshot_style.h"
-#include "platform/testing/recording_canvas.h"
-#include "vellum/layout/document_numbering.h"
-#include "vellum/rvf/rvf_reader.h"
+#include "fuzz/snapshot_input.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -57,11 +54,8 @@ const int32_t kWidths[] = {1, 2, 5, 9, 14, 20, 27, 35, 50, 64, 80, 100, 128, 160
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     wenlocke::SnapshotDocument doc;
-    TRVMemoryStream stream(std::string(reinterpret_cast<const char*>(data), size));
-    ReadRvfStream(doc.Data, stream);
-    NumberDocument(doc.Data);
     platform::RecordingCanvas canvas(1, 1, 96, 96);
-    doc.Data.SetCanvas(&canvas);
+    wenlocke::ReadSnapshotInput(data, size, doc, canvas);
     for (int32_t width : kWidths) {
         doc.Data.SetClientSize(width, 400);
         doc.Data.Format(false, true, false, true, false, nullptr, 0, false);

@@ -7,8 +7,10 @@
 #include "vellum/layout/draw_lines.h"
 #include "vellum/layout/layout_settings.h"
 #include "vellum/layout/paragraph_steps.h"
+#include "vellum/layout/selection.h"
 
 #include <memory>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -85,13 +87,107 @@ public:
     virtual void AdjustVScrollUnit() {}
     // False while the document is in a state that forbids formatting.
     virtual bool CanFormat() const { return true; }
+    // Selection and scrolling questions: the horizontal scroll position, horizontal scroll
+    // requests, the vertical scroll unit in pixels, the word delimiters, the selection-changed
+    // notification and a repaint request.
+    virtual int32_t GetHScrollPos() const { return 0; }
+    virtual void ScrollToX(int32_t x) {}
+    virtual int32_t GetVerticalUnit() const { return 1; }
+    virtual std::string_view GetDelimiters() const { return kDefaultDelimiters; }
+    virtual void SelectionChanged() {}
+    virtual void Invalidate() {}
+    // False while the document is in a state that forbids deselecting.
+    virtual bool CanDeselect() const { return true; }
+
+    // --- Selection, kept in draw items (positions: selection.h) -------------------------------
+    // Every operation accepts -1 ends and draw item numbers beyond the list (after a change):
+    // such ends are clamped or ignored, never used as indexes.
+    int32_t AnchorDrawItemNo() const { return FAnchor.drawItemNo; }
+    int32_t AnchorOffset() const { return FAnchor.offset; }
+    int32_t ActiveDrawItemNo() const { return FActive.drawItemNo; }
+    int32_t ActiveOffset() const { return FActive.offset; }
+    DrawPosition Anchor() const { return FAnchor; }
+    DrawPosition Active() const { return FActive; }
+    // Sets both ends as given (no notification); ClampSelection makes them valid.
+    void SetSelection(DrawPosition anchor, DrawPosition active);
+    // An item that keeps a selection of its own inside (a table); -1 for none.
+    int32_t PartialSelectionItemNo() const { return FPartialSelectionItemNo; }
+    void SetPartialSelectionItemNo(int32_t itemNo) { FPartialSelectionItemNo = itemNo; }
+    // Painting draws every piece as selected (a table cell inside a larger selection).
+    bool EntirelySelected() const { return FEntirelySelected; }
+    void SetEntirelySelected(bool value) { FEntirelySelected = value; }
+
+    // The ends; with NORMALIZE the earlier one first, else the anchor first.
+    SelectionBounds GetSelectionBounds(bool normalize) const;
+    // Empty: an end is -1, or both ends are the same draw item and offset.
+    bool SelectionIsEmpty() const;
+    // Both ends set and different (with COUNTCELLSELECTION an item holding its own selection
+    // counts too); an empty selection is deselected when RESETIFEMPTY.
+    bool SelectionExists(bool resetIfEmpty, bool countCellSelection);
+    // Drops the selection (unless CanDeselect says no) and the partial selection of an item
+    // other than ITEMTOKEEP; notifies, and repaints with REDRAW.
+    void Deselect(const TCustomRVItemInfo* itemToKeep, bool redraw);
+    // From before the first draw item to after the last; notifies and repaints.
+    void SelectAll();
+    // The ends in item positions (item -1 for an end outside the draw items).
+    ItemSelectionBounds GetSelectionInItems(bool normalize) const;
+    // The inverse: an item position moves to the piece that holds it, a boundary between two
+    // pieces belonging to the upper one; an end of item -1 (or beyond the list) becomes -1.
+    void SetSelectionFromItems(ItemPosition anchor, ItemPosition active);
+    DrawPosition ItemToDrawPosition(ItemPosition pos) const;
+    ItemPosition DrawToItemPosition(DrawPosition pos) const;
+    // Brings every offset into its draw item's range, and a draw item beyond the list to the
+    // end of the last one.
+    void ClampSelection();
+    // A draw item after the first selected one, up to the last, starts a paragraph.
+    bool SelectionSpansParagraphs() const;
+    // The first and last position of a draw item (1 and TextLength + 1 for text, else 0 and 1).
+    int32_t FirstOffsetOf(int32_t drawItemNo) const;
+    int32_t LastOffsetOf(int32_t drawItemNo) const;
+
+    // --- Hit testing (document coordinates) ---------------------------------------------------
+    // The draw item and offset at (X, Y); STRICT asks for a piece whose box holds the point
+    // (else -1), otherwise the nearest piece of the nearest line. -1 without draw items. Text
+    // is measured on the reference canvas, one piece per call.
+    DrawPosition HitTest(int32_t x, int32_t y, bool strict);
+    int32_t DrawItemAtY(int32_t y, DrawItemSearch mode) const;
+    LineRange LineOfDrawItem(int32_t drawItemNo) const;
+    // The word holding OFFSET of draw item DRAWITEMNO, by GetDelimiters.
+    WordRange WordAt(int32_t drawItemNo, int32_t offset) const;
+    // Forgets the fonts hit testing measures with (they are rebuilt on the next hit test);
+    // every formatting pass does it, and so must a change of the style sheet.
+    void DropHitTestFonts();
+
+    // --- Mouse selection (document coordinates; the mouse handlers decide when) ------------
+    // Left button down: false when no draw item is under the point (or selection is not
+    // allowed) and the document is not selecting.
+    bool StartMouseSelection(int32_t x, int32_t y, bool shift);
+    // Each extension answers whether an end of the selection changed.
+    bool ExtendSelectionTo(int32_t x, int32_t y);
+    bool ExtendSelectionByLines(int32_t x, int32_t y);
+    bool ExtendToLines(bool oneLine);
+    bool ExtendToParagraphs(bool onlyIfSpanning);
+    // Left button up: the last extension, then the selecting state ends and the control hears
+    // of the selection.
+    bool FinishMouseSelection(int32_t x, int32_t y);
+    // Right button (with rvoRClickDeselects): a point outside the selection collapses it there.
+    bool RightClickSelection(int32_t x, int32_t y);
+    bool IsSelecting() const { return FSelecting; }
+    bool IsLineSelecting() const { return FLineSelecting; }
+    // Present only while a drag in word or paragraph mode runs.
+    const TRVSelectingInfo* SelectingInfo() const { return FSelectingInfo.get(); }
+
+    // Scrolls so that the rectangle (document coordinates) comes into view.
+    void ScrollIntoView(int32_t x, int32_t y, int32_t width, int32_t height);
 
 protected:
     // Selection hooks of a pass: a width-only pass keeps the selection in item positions
     // across the pass; a full pass drops it.
-    virtual void SaveSelectionForResize() {}
-    virtual void RestoreSelectionAfterResize() {}
-    virtual void DropSelection() {}
+    virtual void SaveSelectionForResize();
+    virtual void RestoreSelectionAfterResize();
+    virtual void DropSelection();
+    // Tells item ITEMNO to drop the selection it keeps inside (tables do).
+    virtual void DropItemSelection(int32_t itemNo) {}
 
     LayoutSettings FLayoutSettings;
 
@@ -126,6 +222,27 @@ private:
     std::unique_ptr<TRVFontInfoCache> NewFontInfoCache(platform::Canvas& canvas);
 
     TRVFontInfoCache* FFontInfoCache = nullptr;
+
+    // Selection.
+    struct PieceEdges;
+    PieceEdges MeasurePiece(int32_t drawItemNo);
+    int32_t TextOffsetAt(int32_t drawItemNo, int32_t x);
+    int32_t HitLine(int32_t y) const;
+    DrawPosition ExtendedEnd(DrawPosition pos, bool backward, bool toLines) const;
+    int32_t ParagraphFirstDrawItem(int32_t drawItemNo) const;
+    int32_t ParagraphLastDrawItem(int32_t drawItemNo) const;
+    void SnapToWords(DrawPosition& pos);
+    bool ValidDrawItem(int32_t drawItemNo) const { return drawItemNo >= 0 && drawItemNo < FDrawItems.Count(); }
+
+    DrawPosition FAnchor;
+    DrawPosition FActive;
+    int32_t FPartialSelectionItemNo = -1;
+    bool FEntirelySelected = false;
+    bool FSelecting = false;
+    bool FLineSelecting = false;
+    std::unique_ptr<TRVSelectingInfo> FSelectingInfo;
+    ItemSelectionBounds FSelectionBeforeResize; // kept in items across a width-only pass
+    std::unique_ptr<TRVFontInfoCache> FHitTestFonts; // built on the first hit test after a pass
 };
 
 } // namespace vellum

@@ -1,5 +1,6 @@
 // A formatted document shown in a client area of a fixed size, with no scroll bars: what the
-// command-line tool, benchmarks and tests format against. It remembers what the pass told it.
+// command-line tool, benchmarks and tests format against. It remembers what the pass told it
+// and counts the selection notifications it gets.
 #pragma once
 
 #include "vellum/layout/custom_rv_formatted_data.h"
@@ -27,6 +28,15 @@ public:
     }
     int32_t GetVScrollPos() const override { return m_scrollPos; }
     void ScrollToY(int32_t y) override { m_scrollPos = y; }
+    int32_t GetHScrollPos() const override { return m_hScrollPos; }
+    void ScrollToX(int32_t x) override { m_hScrollPos = x; }
+    int32_t GetVerticalUnit() const override { return m_verticalUnit; }
+    void SetVerticalUnit(int32_t unit) { m_verticalUnit = unit; }
+    // How often the selection-changed notification and repaint requests came.
+    void SelectionChanged() override { ++m_selectionChanges; }
+    void Invalidate() override { ++m_repaints; }
+    int SelectionChanges() const { return m_selectionChanges; }
+    int Repaints() const { return m_repaints; }
 
     int32_t AreaWidth() const { return m_areaWidth; }
     int32_t AreaHeight() const { return m_areaHeight; }
@@ -40,6 +50,10 @@ private:
     int32_t m_areaWidth = 0;
     int32_t m_areaHeight = 0;
     int32_t m_scrollPos = 0;
+    int32_t m_hScrollPos = 0;
+    int32_t m_verticalUnit = 1;
+    int m_selectionChanges = 0;
+    int m_repaints = 0;
 };
 
 } // namespace vellum

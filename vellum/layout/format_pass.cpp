@@ -241,6 +241,7 @@ void TCustomRVFormattedData::PlaceItems(const FormatRequest& request, const Reso
 
 void TCustomRVFormattedData::ClearFormatting()
 {
+    DropSelection();
     FDrawItems.Clear();
     FLines.clear();
     FJumps.clear();
