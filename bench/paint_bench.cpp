@@ -62,10 +62,10 @@ int ViewTop(int where)
 
 PaintArgs ViewArgs(platform::Canvas& canvas, int top, const platform::Rect& clip)
 {
+    W1Formatted().doc.Data.ScrollToY(top);
     PaintArgs args;
     args.canvas = &canvas;
     args.clip = clip;
-    args.vScrollPos = top;
     return args;
 }
 

@@ -91,22 +91,6 @@ std::optional<RenderArgs> ParseArgs(const std::vector<std::string>& args)
     return parsed;
 }
 
-// From before the first position to after the last one.
-PaintSelection WholeDocument(const FixedClientData& data)
-{
-    const TRVDrawLines& items = data.DrawItems();
-    PaintSelection selection;
-    if (items.Empty())
-        return selection;
-    auto isText = [&data](const TRVDrawLineInfo& d) { return data.ItemAt(d.ItemNo)->StyleNo >= 0; };
-    selection.startNo = 0;
-    selection.startOffs = isText(items[0]) ? 1 : 0;
-    const TRVDrawLineInfo& last = items[items.Count() - 1];
-    selection.endNo = items.Count() - 1;
-    selection.endOffs = isText(last) ? last.TextLength + 1 : 1;
-    return selection;
-}
-
 int ViewHeight(const RenderArgs& parsed, const FixedClientData& data)
 {
     if (parsed.height)
@@ -129,12 +113,10 @@ int RunRender(const std::vector<std::string>& args)
     platform::QtImageCanvas reference(1, 1, 96, 96);
     SnapshotDocument doc;
     TColor color = clNone;
-    int32_t backStyle = 0;
-    std::unique_ptr<platform::Picture> backPicture;
+    BackgroundReadResult backRecord;
     TRVFReadTargets targets;
     targets.Color = &color;
-    targets.BackgroundStyle = &backStyle;
-    targets.BackgroundPicture = &backPicture;
+    backRecord.Attach(targets);
     if (!ReadRvfFile(doc.Data, parsed->file, targets))
         std::fprintf(stderr, "render: %s was not read to its end\n", parsed->file.c_str());
     if (parsed->special)
@@ -147,17 +129,17 @@ int RunRender(const std::vector<std::string>& args)
     const int height = ViewHeight(*parsed, doc.Data);
     platform::QtImageCanvas canvas(parsed->width, height, 96, 96);
     TRVBackground background;
-    background.TakeReadResult(backStyle, std::move(backPicture));
+    background.TakeReadResult(std::move(backRecord));
     const platform::Rect area{0, 0, parsed->width, height};
     background.Paint(canvas, area, color != clNone ? color : doc.Style.Color, {parsed->width, height},
                      {0, parsed->top});
     PaintArgs paint;
     paint.canvas = &canvas;
     paint.clip = area;
-    paint.vScrollPos = parsed->top;
     paint.controlFocused = true;
+    doc.Data.ScrollToY(parsed->top);
     if (parsed->selectAll)
-        paint.selection = WholeDocument(doc.Data);
+        doc.Data.SelectAll();
     PaintDocument(doc.Data, paint);
     if (!canvas.Image().save(QString::fromStdString(parsed->out), "PNG")) {
         std::fprintf(stderr, "render: cannot write %s\n", parsed->out.c_str());

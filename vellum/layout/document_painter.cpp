@@ -14,16 +14,6 @@ int32_t Saturate(int64_t value)
     return int32_t(std::clamp<int64_t>(value, INT32_MIN / 2, INT32_MAX / 2));
 }
 
-// The first draw item whose top is not above Y (the list is in reading order, so tops grow
-// from line to line).
-int32_t FirstAtOrBelow(const TRVDrawLines& items, int32_t y)
-{
-    const auto& all = items.Items();
-    const auto it = std::partition_point(all.begin(), all.end(),
-                                         [y](const TRVDrawLineInfo& d) { return d.Top < y; });
-    return int32_t(it - all.begin());
-}
-
 // Back to the first draw item of the line holding NO.
 int32_t LineStart(const TRVDrawLines& items, int32_t no)
 {
@@ -43,21 +33,15 @@ int64_t BottomOfLastLine(const TRVDrawLines& items)
 
 } // namespace
 
-DrawItemRange VisibleDrawItems(const TCustomRVFormattedData& data, int32_t visibleTop, int32_t visibleBottom)
+VisibleRange VisibleDrawItems(const TCustomRVFormattedData& data, int32_t visibleTop, int32_t visibleBottom)
 {
     const TRVDrawLines& items = data.DrawItems();
-    DrawItemRange range;
+    VisibleRange range;
     if (items.Empty() || visibleBottom <= visibleTop || BottomOfLastLine(items) <= visibleTop)
         return range;
-    // 1. The draw item at the top, moved back over its line and the line before, so that
-    // pieces reaching up from lower tops are not missed.
-    int32_t first = 0;
-    if (visibleTop > items[0].Top) {
-        first = std::min(FirstAtOrBelow(items, visibleTop), items.Count() - 1);
-        first = LineStart(items, first);
-        first = first > 0 ? LineStart(items, first - 1) : 0;
-        first = std::max(0, first - 1);
-    }
+    // 1. The draw item at the top of a view, found by binary search (a line earlier, so that
+    // pieces reaching up from lower tops are not missed).
+    int32_t first = std::clamp(data.DrawItemAtY(visibleTop, DrawItemSearch::ViewTop), 0, items.Count() - 1);
     // 2. Back to the first draw item of its paragraph.
     while (first > 0 && (items[first].ItemNo == items[first - 1].ItemNo ||
                          !data.StartsParagraphAt(items[first].ItemNo)))
@@ -65,7 +49,7 @@ DrawItemRange VisibleDrawItems(const TCustomRVFormattedData& data, int32_t visib
     // 3. Down to the first line start after a draw item whose top is below the bottom.
     range.first = first;
     range.last = items.Count() - 1;
-    const int32_t below = FirstAtOrBelow(items, visibleBottom);
+    const int32_t below = data.DrawItemAtY(visibleBottom, DrawItemSearch::AtOrBelow);
     for (int32_t no = std::max(below, first + 1); no < items.Count(); ++no) {
         if (items[no].IsFirstOfLine() && items[no - 1].Top >= visibleBottom) {
             range.last = no;
@@ -108,8 +92,9 @@ DocumentPainter::DocumentPainter(TCustomRVFormattedData& data, const PaintArgs& 
     : m_data(data), m_args(args), m_canvas(*args.canvas), m_style(*data.GetRVStyle()),
       m_layout(data.GetLayoutSettings())
 {
-    m_originX = int64_t(args.hScrollPos) + args.clip.left + args.xOffset;
-    m_originY = int64_t(args.vScrollPos) + args.clip.top + args.yOffset;
+    m_originX = int64_t(data.GetHScrollPos()) + args.clip.left + args.xOffset;
+    m_originY = int64_t(data.GetVScrollPos()) + args.clip.top + args.yOffset;
+    m_selection = SelectionToPaint(data);
     const TRVOptions options = data.Settings().Options;
     m_showSpecial = HasOption(options, rvoShowSpecialCharacters) && !args.printing;
     m_showCheckpoints = HasOption(options, rvoShowCheckpoints);
@@ -128,9 +113,9 @@ int32_t DocumentPainter::CanvasY(int64_t docY) const
 
 PaintReport DocumentPainter::Run()
 {
-    const int64_t top = int64_t(m_args.clip.top) + m_args.vScrollPos;
-    const int64_t bottom = int64_t(m_args.clip.bottom) + m_args.vScrollPos;
-    const DrawItemRange range = VisibleDrawItems(m_data, Saturate(top), Saturate(bottom));
+    const int64_t top = int64_t(m_args.clip.top) + m_data.GetVScrollPos();
+    const int64_t bottom = int64_t(m_args.clip.bottom) + m_data.GetVScrollPos();
+    const VisibleRange range = VisibleDrawItems(m_data, Saturate(top), Saturate(bottom));
     m_canvas.SetBrush(clNone);
     if (range.Empty())
         return m_report;
@@ -147,7 +132,7 @@ PaintReport DocumentPainter::Run()
 
 // ---- Paragraph backgrounds and borders ----
 
-void DocumentPainter::PaintParagraphBacks(const DrawItemRange& range)
+void DocumentPainter::PaintParagraphBacks(const VisibleRange& range)
 {
     for (int32_t no = range.first; no <= range.last; ++no) {
         if (no == range.first || StartsParagraph(no))
@@ -173,7 +158,7 @@ void DocumentPainter::PaintParagraphBack(int32_t firstNo)
     para.Border.Draw(rect, m_canvas, rvcmColor);
 }
 
-void DocumentPainter::RaiseTextBacks(const DrawItemRange& range)
+void DocumentPainter::RaiseTextBacks(const VisibleRange& range)
 {
     if (!m_style.OnDrawTextBack)
         return;
@@ -224,7 +209,7 @@ void DocumentPainter::UpdateLineBand(int32_t no)
     m_bandTop = m_bandBottom = 0;
     const TRVDrawLines& items = m_data.DrawItems();
     const TCustomRVItemInfo& item = *m_data.ItemAt(items[no].ItemNo);
-    if (!m_args.selection.Exists() || m_style.SelectionStyle != rvssLines || !LineScope(item))
+    if (!m_selection.Exists() || m_style.SelectionStyle != rvssLines || !LineScope(item))
         return;
     int64_t top = INT64_MAX;
     int64_t bottom = INT64_MIN;
@@ -270,7 +255,7 @@ void DocumentPainter::PaintEndCheckpoint()
 ItemDrawState DocumentPainter::NonTextState(int32_t no, const TCustomRVItemInfo& item) const
 {
     ItemDrawState state;
-    state.Set(idsSelected, !m_args.printing && NonTextSelected(m_args.selection, no));
+    state.Set(idsSelected, !m_args.printing && NonTextSelected(m_selection, no));
     state.Set(idsCurrent, m_args.currentItemNo >= 0 && m_args.currentItemNo == m_data.DrawItems()[no].ItemNo);
     state.Set(idsHover, IsHovered(item));
     state.Set(idsControlFocused, m_args.controlFocused);
@@ -365,6 +350,14 @@ int32_t DocumentPainter::LineTop(int32_t no) const
     for (int32_t i = start + 1; i < items.Count() && !items[i].IsFirstOfLine(); ++i)
         top = std::min<int64_t>(top, int64_t(items[i].Top) - items[i].GapAbove);
     return Saturate(top);
+}
+
+PaintSelection SelectionToPaint(const TCustomRVFormattedData& data)
+{
+    const SelectionBounds bounds = data.GetSelectionBounds(true);
+    PaintSelection selection{bounds.start.drawItemNo, bounds.start.offset, bounds.end.drawItemNo,
+                             bounds.end.offset, data.EntirelySelected()};
+    return selection;
 }
 
 PaintReport PaintDocument(TCustomRVFormattedData& data, const PaintArgs& args)

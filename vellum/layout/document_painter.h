@@ -20,12 +20,12 @@ struct TRVDrawLineInfo;
 
 // The visible range: from the first draw item of the first paragraph that reaches into
 // [VISIBLETOP, VISIBLEBOTTOM) (document coordinates) to the first line start below it.
-struct DrawItemRange {
+struct VisibleRange {
     int32_t first = -1;
     int32_t last = -1;
     bool Empty() const { return first < 0 || last < first; }
 };
-DrawItemRange VisibleDrawItems(const TCustomRVFormattedData& data, int32_t visibleTop, int32_t visibleBottom);
+VisibleRange VisibleDrawItems(const TCustomRVFormattedData& data, int32_t visibleTop, int32_t visibleBottom);
 
 // The selected characters of a text piece (1-based, inclusive) and whether that is all of it.
 struct PieceSelection {
@@ -48,9 +48,9 @@ private:
     int32_t CanvasX(int64_t docX) const;
     int32_t CanvasY(int64_t docY) const;
 
-    void PaintParagraphBacks(const DrawItemRange& range);
+    void PaintParagraphBacks(const VisibleRange& range);
     void PaintParagraphBack(int32_t firstNo);
-    void RaiseTextBacks(const DrawItemRange& range);
+    void RaiseTextBacks(const VisibleRange& range);
     void PaintDrawItem(int32_t drawItemNo);
     void UpdateLineBand(int32_t drawItemNo);
     void PaintMarks(int32_t drawItemNo, const TCustomRVItemInfo& item);
@@ -94,6 +94,7 @@ private:
     // The selection band of the current line in canvas coordinates; empty outside line scope.
     int32_t m_bandTop = 0;
     int32_t m_bandBottom = 0;
+    PaintSelection m_selection;
     PaintReport m_report;
 };
 

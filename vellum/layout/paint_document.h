@@ -3,9 +3,11 @@
 // Contract of PaintDocument, for the viewer and for nested documents:
 // - The canvas is the off-screen buffer of the area being painted: its pixel (0, 0) stands for
 //   the client point (clip.left, clip.top). A draw item at document position (x, y) lands at
-//   (x - hScrollPos - clip.left - xOffset, y - vScrollPos - clip.top - yOffset). The viewer
-//   passes the clip rectangle it repaints, its scroll position, offsets 0 and every flag
-//   cleared, on a buffer clip.Width() x clip.Height() whose background is already painted.
+//   (x - GetHScrollPos() - clip.left - xOffset, y - GetVScrollPos() - clip.top - yOffset), the
+//   scroll positions being the document's own answers. The viewer passes the clip rectangle it
+//   repaints, offsets 0 and every flag cleared, on a buffer clip.Width() x clip.Height() whose
+//   background is already painted.
+// - The selection is the document's (GetSelectionBounds, EntirelySelected), read once.
 // - Only draw items from the first paragraph that reaches into the clip rectangle down to the
 //   first line start below it are visited; nothing is drawn outside the canvas's own clip.
 // - Painting never changes the layout or the selection. The canvas's font, colours, pen and
@@ -26,8 +28,9 @@ namespace vellum {
 
 class TCustomRVFormattedData;
 
-// The selection as draw item positions, earlier end first (offsets as the selection keeps them:
-// 1-based before a character of a text piece, 0 before and 1 after any other draw item).
+// The selection as painting reads it: draw item positions, earlier end first (offsets as the
+// selection keeps them: 1-based before a character of a text piece, 0 before and 1 after any
+// other draw item).
 struct PaintSelection {
     int32_t startNo = -1;
     int32_t startOffs = 0;
@@ -57,12 +60,9 @@ struct PaintArgs {
     bool startAtFirstWholeLine = false;
 
     // What the control tells the painter.
-    int32_t hScrollPos = 0;
-    int32_t vScrollPos = 0;
     bool controlFocused = false;
     int32_t hoveredJumpId = -1; // the link number under the mouse; -1: none
     int32_t currentItemNo = -1; // the document's current item, framed in CurrentItemColor
-    PaintSelection selection;
 };
 
 // What one call of PaintDocument did, for tests and benchmarks.
@@ -71,6 +71,9 @@ struct PaintReport {
     int32_t lastDrawItemNo = -1;
     int32_t textParts = 0;        // DrawStyleText calls
 };
+
+// The document's selection, normalised.
+PaintSelection SelectionToPaint(const TCustomRVFormattedData& data);
 
 // Paints DATA by ARGS onto ARGS.canvas (see the contract above).
 PaintReport PaintDocument(TCustomRVFormattedData& data, const PaintArgs& args);

@@ -79,7 +79,7 @@ void DocumentPainter::PaintTextRun(int32_t no, const TCustomRVItemInfo& item)
     states.Set(rvtsHover, hovered);
     // 1. Unselected, selected as a whole, or unselected with the selected part drawn over it.
     const PieceSelection selected =
-        m_args.printing ? PieceSelection{} : SelectedCharacters(m_args.selection, no, d.TextLength);
+        m_args.printing ? PieceSelection{} : SelectedCharacters(m_selection, no, d.TextLength);
     TRVTextDrawStates selectedStates = states;
     selectedStates.Include(rvtsSelected);
     if (selected.whole) {

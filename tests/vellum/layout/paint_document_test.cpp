@@ -34,9 +34,8 @@ TEST(PaintRange, MiddleWindowVisitsItsParagraphsOnly)
     LongDocument(doc);
     const TRVDrawLines& items = doc.data.DrawItems();
     const int32_t top = doc.data.DocumentHeight() / 2;
-    PaintArgs args;
-    args.vScrollPos = top;
-    const std::string dump = doc.Paint(args, 1000);
+    doc.data.ScrollToY(top);
+    const std::string dump = doc.Paint({}, 1000);
     const PaintReport report = doc.report;
     ASSERT_GE(report.firstDrawItemNo, 1);
     // It starts at a paragraph's first piece, no more than a paragraph above the window...
@@ -61,8 +60,8 @@ TEST(PaintRange, PlacesByScrollClipAndOffsets)
     doc.Text(u"abc").Text(u"def").Format();
     PaintArgs args;
     args.clip = {10, 16, 210, 40};
-    args.vScrollPos = 5;
-    args.hScrollPos = 2;
+    doc.data.ScrollToY(5);
+    doc.data.ScrollToX(2);
     args.xOffset = 1;
     // The second line (document y 21) is at 21 - 5 - 16 = 0; x 5 - 2 - 10 - 1 = -8.
     const std::string dump = doc.Paint(args);
@@ -90,9 +89,8 @@ TEST(PaintRange, EmptyAndUnformattedDocumentsPaintNothing)
     EXPECT_EQ("", unformatted.Paint());
     PaintDoc doc;
     doc.Text(u"abc").Format();
-    PaintArgs args;
-    args.vScrollPos = 5000;
-    EXPECT_EQ("", doc.Paint(args));
+    doc.data.ScrollToY(5000);
+    EXPECT_EQ("", doc.Paint());
 }
 
 TEST(PieceSelection, OffsetsInsideAPiece)
@@ -158,7 +156,7 @@ TEST(PaintDocumentOnQt, SelectedAndUnselectedColumns)
     args.canvas = &canvas;
     args.clip = {0, 0, 200, 40};
     args.controlFocused = true;
-    args.selection = Selected(1, 1, 1, 5);
+    Select(doc.data, 1, 1, 1, 5);
     PaintDocument(doc.data, args);
     const QImage& image = canvas.Image();
     const TRVDrawLineInfo& plain = doc.data.DrawItems()[0];

@@ -34,7 +34,7 @@ std::string HalfSelected(bool focused, TColor selText)
     doc.Text(u"Hello world").Format();
     PaintArgs args;
     args.controlFocused = focused;
-    args.selection = Selected(0, 3, 0, 8);
+    Select(doc.data, 0, 3, 0, 8);
     return doc.Paint(args);
 }
 
@@ -45,7 +45,7 @@ std::string JustifiedGaps()
     Justify(doc.data, 5);
     PaintArgs args;
     args.controlFocused = true;
-    args.selection = Selected(2, 1, 2, 5);
+    Select(doc.data, 2, 1, 2, 5);
     return doc.Paint(args);
 }
 
@@ -100,7 +100,7 @@ std::string NonTextSelection(int32_t startOffs)
     doc.Text(u"ab").Picture(10, 20).More(u"cd").Format();
     PaintArgs args;
     args.controlFocused = true;
-    args.selection = Selected(1, startOffs, 2, 2);
+    Select(doc.data, 1, startOffs, 2, 2);
     return doc.Paint(args);
 }
 
@@ -112,7 +112,7 @@ std::string LineBand()
     doc.Text(u"big").More(u"small").Format();
     PaintArgs args;
     args.controlFocused = true;
-    args.selection = Selected(0, 2, 1, 3);
+    Select(doc.data, 0, 2, 1, 3);
     return doc.Paint(args);
 }
 
@@ -131,7 +131,7 @@ std::string CancelledByHandler()
     };
     doc.Text(u"hidden").More(u"shown").Format();
     PaintArgs args;
-    args.selection = Selected(1, 2, 1, 4);
+    Select(doc.data, 1, 2, 1, 4);
     return doc.Paint(args) + seen;
 }
 

@@ -152,6 +152,12 @@ inline PaintSelection Selected(int32_t start, int32_t startOffs, int32_t end, in
     return {start, startOffs, end, endOffs, false};
 }
 
+// Selects as Selected does, on the document.
+inline void Select(FixedClientData& data, int32_t start, int32_t startOffs, int32_t end, int32_t endOffs)
+{
+    data.SetSelection({start, startOffs}, {end, endOffs});
+}
+
 // Compares ACTUAL with tests/golden/paint/expected/NAME.txt; with WENLOCKE_REBASELINE set the
 // file is written instead (scripts/rebaseline).
 inline void ExpectGolden(const std::string& name, const std::string& actual)
