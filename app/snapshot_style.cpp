@@ -8,8 +8,8 @@ void SetupSnapshotStyle(TRVStyle& style)
 {
     struct TextRow {
         const char16_t* name;
-        TFontStyles fontStyle;
-        TColor color;
+        FontStyles fontStyle;
+        platform::Color color;
         bool jump;
     };
     static const TextRow kText[] = {
@@ -40,7 +40,7 @@ void SetupSnapshotStyle(TRVStyle& style)
 SnapshotDocument::SnapshotDocument()
 {
     SetupSnapshotStyle(Style);
-    TRVDocumentSettings& settings = Data.Settings();
+    DocumentSettings& settings = Data.Settings();
     settings.Style = &Style;
     settings.RVFOptions = kSnapshotRvfOptions;
     settings.Options &= ~OptionBit<TRVOptions>(rvoTagsArePChars);

@@ -51,7 +51,7 @@ void AppendTextLines(benchmark::State& state)
     const std::string text = SampleText(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         vellum::TCustomRVData doc;
-        doc.AppendTextLines(text, 0, 0, 0, false, true, vellum::TRVTag());
+        doc.AppendTextLines(text, 0, 0, 0, false, true, vellum::RvTag());
         benchmark::DoNotOptimize(doc.CountItems());
     }
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(text.size()));

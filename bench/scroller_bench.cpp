@@ -23,7 +23,7 @@ using namespace vellum;
 constexpr int kWidth = 800;
 constexpr int kHeight = 1000;
 constexpr int kDocUnits = 30000; // 300,000 pixels at 10 per unit
-constexpr TColor kPaper = 0xE0F0FF;
+constexpr platform::Color kPaper = 0xE0F0FF;
 
 std::shared_ptr<const platform::Picture> NoisePicture(int width, int height)
 {

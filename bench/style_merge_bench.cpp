@@ -19,7 +19,7 @@ void FillTable(vellum::TFontInfos& table, int count, int seed)
     }
 }
 
-void BM_MergeStyles(benchmark::State& state, vellum::TRVStyleMergeMode mode)
+void BM_MergeStyles(benchmark::State& state, vellum::StyleMergeMode mode)
 {
     const int n = static_cast<int>(state.range(0));
     vellum::TFontInfos incoming(nullptr);

@@ -134,7 +134,7 @@ const vellum::TFontInfo& WindowTextStyle(int32_t styleNo)
     return style->TextStyles()[styleNo];
 }
 
-QString HtmlColor(vellum::TColor color)
+QString HtmlColor(platform::Color color)
 {
     const platform::Color rgb = platform::ResolveColor(color);
     return QString::asprintf("#%02x%02x%02x", platform::RedOf(rgb), platform::GreenOf(rgb),

@@ -15,13 +15,13 @@
 
 namespace {
 
-const vellum::TRVPropErrorHandler kHandleAll = [](const vellum::TRVPropError&) { return true; };
+const vellum::PropErrorHandler kHandleAll = [](const vellum::PropError&) { return true; };
 
 template <typename Infos>
 std::string ReadAndWrite(std::string_view bytes, bool& ok)
 {
     Infos table(nullptr);
-    vellum::TRVPropReader reader(bytes);
+    vellum::PropReader reader(bytes);
     reader.OnError = kHandleAll;
     ok = reader.ReadCollectionValue(table);
     return ok ? vellum::WriteCollectionValue(table) : std::string();
@@ -44,25 +44,25 @@ void CheckCollection(std::string_view bytes)
         __builtin_trap();
 }
 
-class Holder : public vellum::TRVComponent {
+class Holder : public vellum::Component {
 public:
     std::string_view ClassName() const override { return "THolder"; }
     bool AcceptsChildren() const override { return true; }
-    void AddChild(std::unique_ptr<vellum::TRVComponent>) override {}
-    std::span<const vellum::TRVPropertyInfo> Properties() const override { return {}; }
+    void AddChild(std::unique_ptr<vellum::Component>) override {}
+    std::span<const vellum::PropertyInfo> Properties() const override { return {}; }
 };
 
 void CheckComponent(std::string_view bytes)
 {
-    vellum::TRVComponentRegistry registry;
-    registry.Register("THolder", [] { return std::unique_ptr<vellum::TRVComponent>(new Holder); });
+    vellum::ComponentRegistry registry;
+    registry.Register("THolder", [] { return std::unique_ptr<vellum::Component>(new Holder); });
     vellum::ReadComponentStream(bytes, registry, kHandleAll);
 }
 
 void CheckObject(std::string_view bytes)
 {
     vellum::TFontInfo font;
-    vellum::TRVPropReader reader(bytes);
+    vellum::PropReader reader(bytes);
     reader.OnError = kHandleAll;
     reader.ReadProperties(font);
 }

@@ -1,9 +1,10 @@
 // wenlocke-cli dump FILE: reads FILE as the snapshot view does and prints what the document and
-// the style sheet hold afterwards as one JSON object.
+// the style sheet hold afterwards as one JSON object; with --stats only their counts.
 #include "app/snapshot_style.h"
 #include "platform/codepage.h"
 #include "tools/cli_command.h"
 #include "tools/cli_dump_items.h"
+#include "tools/cli_dump_stats.h"
 #include "tools/cli_json.h"
 #include "vellum/document/rv_text_conversion.h"
 #include "vellum/layout/document_numbering.h"
@@ -35,7 +36,7 @@ std::string SystemTextToJson(std::string_view bytes)
 
 std::string FontStyles(const TFontInfo& info)
 {
-    static const std::pair<TFontStyle, const char*> kNames[] = {
+    static const std::pair<FontStyle, const char*> kNames[] = {
         {fsBold, "fsBold"}, {fsItalic, "fsItalic"}, {fsUnderline, "fsUnderline"}, {fsStrikeOut, "fsStrikeOut"}};
     std::string out;
     for (const auto& [style, name] : kNames) {
@@ -154,19 +155,20 @@ std::string DumpJson(const SnapshotDocument& doc, bool ok)
 
 int RunDump(const std::vector<std::string>& args)
 {
-    if (args.size() != 1) {
-        std::fprintf(stderr, "usage: wenlocke-cli dump FILE\n");
+    const bool stats = !args.empty() && args[0] == "--stats";
+    if (args.size() != (stats ? 2u : 1u)) {
+        std::fprintf(stderr, "usage: wenlocke-cli dump [--stats] FILE\n");
         return kExitUsage;
     }
     SnapshotDocument doc;
-    bool ok = ReadRvfFile(doc.Data, args[0]);
+    bool ok = ReadRvfFile(doc.Data, args.back());
     NumberDocument(doc.Data);
-    std::string json = DumpJson(doc, ok);
+    std::string json = stats ? DumpStatsJson(doc, ok) : DumpJson(doc, ok);
     std::fwrite(json.data(), 1, json.size(), stdout);
     return kExitOk;
 }
 
-const bool registered = RegisterCommand({"dump", "dump FILE", RunDump});
+const bool registered = RegisterCommand({"dump", "dump [--stats] FILE", RunDump});
 
 } // namespace
 } // namespace wenlocke::cli

@@ -112,9 +112,9 @@ int RunRender(const std::vector<std::string>& args)
     const auto app = EnsureApplication();
     platform::QtImageCanvas reference(1, 1, 96, 96);
     SnapshotDocument doc;
-    TColor color = clNone;
+    platform::Color color = clNone;
     BackgroundReadResult backRecord;
-    TRVFReadTargets targets;
+    RvfReadTargets targets;
     targets.Color = &color;
     backRecord.Attach(targets);
     if (!ReadRvfFile(doc.Data, parsed->file, targets))

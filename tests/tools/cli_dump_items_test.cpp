@@ -115,4 +115,21 @@ TEST(CliDumpItems, EveryItemKindShowsItsFields)
     EXPECT_EQ(out.find("\"kind\": -5"), std::string::npos);
 }
 
+// The counts agree with the items above: nested note texts are counted, text bytes are those of
+// text items only, and nothing of the items themselves is printed.
+TEST(CliDumpItems, StatsCountEveryKindWithNestedDocuments)
+{
+    fs::path path = fs::temp_directory_path() / ("wenlocke-stats-" + std::to_string(std::random_device()()));
+    std::ofstream(path, std::ios::binary) << EveryKind();
+    const wenlocke::testing::CliRun run = wenlocke::testing::RunCli("dump --stats '" + path.string() + "'");
+    fs::remove(path);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out,
+              "{\"ok\": true, \"warnings\": 2, \"textStyles\": 6, \"paraStyles\": 2, \"listStyles\": 1, "
+              "\"items\": 14, \"allItems\": 18, \"itemsByKind\": {\"break\": 1, \"endnote\": 1, "
+              "\"footnote\": 1, \"hotPicture\": 1, \"label\": 1, \"listMarker\": 2, \"noteReference\": 2, "
+              "\"picture\": 1, \"sequence\": 1, \"tab\": 1, \"text\": 6}, \"textBytes\": 34, "
+              "\"checkpoints\": 0, \"nestedDocuments\": 2, \"properties\": 0}\n");
+}
+
 } // namespace

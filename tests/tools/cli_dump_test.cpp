@@ -111,6 +111,9 @@ TEST(CliDump, UsageErrors)
 {
     EXPECT_EQ(RunDump("").exitCode, 2);
     EXPECT_EQ(RunDump("a b").exitCode, 2);
+    EXPECT_EQ(RunDump("--stats").exitCode, 2);
+    EXPECT_EQ(RunDump("--stats a b").exitCode, 2);
+    EXPECT_EQ(RunDump("--other a").exitCode, 2);
 }
 
 } // namespace

@@ -76,7 +76,7 @@ void TRVBackground::SetPicture(PicturePtr picture, bool copy)
     FPicture = std::move(picture);
 }
 
-void BackgroundReadResult::Attach(TRVFReadTargets& targets)
+void BackgroundReadResult::Attach(RvfReadTargets& targets)
 {
     targets.BackgroundStyle = &style;
     targets.BackgroundPicture = &picture;
@@ -125,7 +125,7 @@ bool TRVBackground::PictureCoversArea() const
 
 // ---- Painting ---------------------------------------------------------------------------------
 
-void TRVBackground::Paint(platform::Canvas& canvas, const platform::Rect& area, TColor color,
+void TRVBackground::Paint(platform::Canvas& canvas, const platform::Rect& area, platform::Color color,
                           platform::Size client, platform::Point docOrigin) const
 {
     if (area.IsEmpty())

@@ -47,7 +47,7 @@ struct BackgroundReadResult {
     static constexpr int32_t kNoBackgroundRecord = INT32_MIN;
     int32_t style = kNoBackgroundRecord;
     std::unique_ptr<platform::Picture> picture;
-    void Attach(TRVFReadTargets& targets);
+    void Attach(RvfReadTargets& targets);
 };
 
 class TRVBackground {
@@ -71,7 +71,7 @@ public:
 
     // Paints AREA (client coordinates) of a view CLIENT pixels large whose top-left document
     // point is DOCORIGIN: the colour (unless clNone), then the picture by BackStyle.
-    void Paint(platform::Canvas& canvas, const platform::Rect& area, TColor color,
+    void Paint(platform::Canvas& canvas, const platform::Rect& area, platform::Color color,
                platform::Size client, platform::Point docOrigin) const;
 
 private:

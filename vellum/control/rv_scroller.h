@@ -75,7 +75,7 @@ public:
     void SetBorderStyle(ScrollerBorder value);
     TRVBiDiMode BiDiMode() const { return FBiDiMode; }
     virtual void SetBiDiMode(TRVBiDiMode value);
-    // Kept for documents, which refer to this one value (TRVDocumentSettings::DoInPaletteMode);
+    // Kept for documents, which refer to this one value (DocumentSettings::DoInPaletteMode);
     // true-colour displays build no palette.
     const TRVPaletteAction& DoInPaletteMode() const { return FDoInPaletteMode; }
     void SetDoInPaletteMode(TRVPaletteAction value);

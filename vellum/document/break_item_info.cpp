@@ -9,20 +9,20 @@ void TRVBreakItemInfo::SetRecordDefaults()
     LineColor = clNone;
 }
 
-void TRVBreakItemInfo::AssignFrom(const TCustomRVItemInfo& Source)
+void TRVBreakItemInfo::AssignFrom(const TCustomRVItemInfo& source)
 {
-    TRVFullLineItemInfo::AssignFrom(Source);
-    auto* source = dynamic_cast<const TRVBreakItemInfo*>(&Source);
-    if (!source)
+    TRVFullLineItemInfo::AssignFrom(source);
+    auto* src = dynamic_cast<const TRVBreakItemInfo*>(&source);
+    if (!src)
         return;
-    Thickness = source->Thickness;
-    LineKind = source->LineKind;
-    LineColor = source->LineColor;
+    Thickness = src->Thickness;
+    LineKind = src->LineKind;
+    LineColor = src->LineColor;
 }
 
-std::unique_ptr<TCustomRVItemInfo> TRVBreakItemInfo::NewSameClass(TCustomRVData* RVData) const
+std::unique_ptr<TCustomRVItemInfo> TRVBreakItemInfo::NewSameClass(TCustomRVData* rvData) const
 {
-    return std::make_unique<TRVBreakItemInfo>(RVData);
+    return std::make_unique<TRVBreakItemInfo>(rvData);
 }
 
 } // namespace vellum

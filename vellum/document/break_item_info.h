@@ -10,13 +10,13 @@ public:
     using TRVFullLineItemInfo::TRVFullLineItemInfo;
     uint8_t Thickness = 0; // pixels
     uint8_t LineKind = 0;  // 0 single, 1 rectangle, 2 sunken 3-D, 3 dotted, 4 dashed
-    TColor LineColor = 0; // clNone: the colour of text style 0
+    platform::Color LineColor = 0; // clNone: the colour of text style 0
 
     // What a record without its three numbers gives: one pixel, single line, colour none.
     void SetRecordDefaults();
 
-    void AssignFrom(const TCustomRVItemInfo& Source) override;
-    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* RVData) const override;
+    void AssignFrom(const TCustomRVItemInfo& source) override;
+    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* rvData) const override;
 };
 
 } // namespace vellum

@@ -4,82 +4,82 @@
 
 namespace vellum {
 
-TRVBulletItemInfo::TRVBulletItemInfo(TCustomRVData* RVData) : TRVRectItemInfo(RVData)
+TRVBulletItemInfo::TRVBulletItemInfo(TCustomRVData* rvData) : TRVRectItemInfo(rvData)
 {
     StyleNo = rvsBullet;
 }
 
-bool TRVBulletItemInfo::BoolQuery(int Code) const
+bool TRVBulletItemInfo::BoolQuery(int code) const
 {
-    if (Code == rvbpValid)
+    if (code == rvbpValid)
         return Images != nullptr;
-    if (Code == rvbpReadsDataLines || Code == rvbpStyleApplicable)
+    if (code == rvbpReadsDataLines || code == rvbpStyleApplicable)
         return true;
-    return Code > rvbpStyleApplicable;
+    return code > rvbpStyleApplicable;
 }
 
-bool TRVBulletItemInfo::BoolQueryStyled(int Code, const TRVStyle* Style) const
+bool TRVBulletItemInfo::BoolQueryStyled(int code, const TRVStyle* style) const
 {
-    return Code == 0 || Code == 1;
+    return code == 0 || code == 1;
 }
 
-void TRVBulletItemInfo::AssignFrom(const TCustomRVItemInfo& Source)
+void TRVBulletItemInfo::AssignFrom(const TCustomRVItemInfo& source)
 {
-    TRVRectItemInfo::AssignFrom(Source);
-    auto* source = dynamic_cast<const TRVBulletItemInfo*>(&Source);
-    if (!source)
+    TRVRectItemInfo::AssignFrom(source);
+    auto* src = dynamic_cast<const TRVBulletItemInfo*>(&source);
+    if (!src)
         return;
-    Images = source->Images;
-    ImageNo = source->ImageNo;
-    nohtmlsize = source->nohtmlsize;
-    alt = source->alt;
+    Images = src->Images;
+    ImageNo = src->ImageNo;
+    nohtmlsize = src->nohtmlsize;
+    alt = src->alt;
 }
 
-std::unique_ptr<TCustomRVItemInfo> TRVBulletItemInfo::NewSameClass(TCustomRVData* RVData) const
+std::unique_ptr<TCustomRVItemInfo> TRVBulletItemInfo::NewSameClass(TCustomRVData* rvData) const
 {
-    return std::make_unique<TRVBulletItemInfo>(RVData);
+    return std::make_unique<TRVBulletItemInfo>(rvData);
 }
 
-bool TRVBulletItemInfo::StoreExtraInt(int Prop, int32_t Value)
+bool TRVBulletItemInfo::StoreExtraInt(int prop, int32_t value)
 {
-    if (Prop != rvepNoHtmlSize)
-        return TRVRectItemInfo::StoreExtraInt(Prop, Value);
-    nohtmlsize = Value != 0;
+    if (prop != rvepNoHtmlSize)
+        return TRVRectItemInfo::StoreExtraInt(prop, value);
+    nohtmlsize = value != 0;
     return true;
 }
 
-bool TRVBulletItemInfo::FetchExtraInt(int Prop, int32_t& Value) const
+bool TRVBulletItemInfo::FetchExtraInt(int prop, int32_t& value) const
 {
-    if (Prop != rvepNoHtmlSize)
-        return TRVRectItemInfo::FetchExtraInt(Prop, Value);
-    Value = nohtmlsize;
+    if (prop != rvepNoHtmlSize)
+        return TRVRectItemInfo::FetchExtraInt(prop, value);
+    value = nohtmlsize;
     return true;
 }
 
-bool TRVBulletItemInfo::StoreExtraStr(int Prop, const std::string& Value)
+bool TRVBulletItemInfo::StoreExtraStr(int prop, const std::string& value)
 {
-    if (Prop != rvespAlt)
-        return TRVRectItemInfo::StoreExtraStr(Prop, Value);
-    alt = Value;
+    if (prop != rvespAlt)
+        return TRVRectItemInfo::StoreExtraStr(prop, value);
+    alt = value;
     return true;
 }
 
-bool TRVBulletItemInfo::FetchExtraStr(int Prop, std::string& Value) const
+bool TRVBulletItemInfo::FetchExtraStr(int prop, std::string& value) const
 {
-    if (Prop != rvespAlt)
-        return TRVRectItemInfo::FetchExtraStr(Prop, Value);
-    Value = alt;
+    if (prop != rvespAlt)
+        return TRVRectItemInfo::FetchExtraStr(prop, value);
+    value = alt;
     return true;
 }
 
-TRVHotspotItemInfo::TRVHotspotItemInfo(TCustomRVData* RVData) : TRVBulletItemInfo(RVData)
+TRVHotspotItemInfo::TRVHotspotItemInfo(TCustomRVData* rvData) : TRVBulletItemInfo(rvData)
 {
     StyleNo = rvsHotspot;
 }
 
-bool TRVHotspotItemInfo::BoolQueryStyled(int Code, const TRVStyle* Style) const
+bool TRVHotspotItemInfo::BoolQueryStyled(int code, const TRVStyle* style) const
 {
-    switch (Code) {
+    switch (code) {
     case 0:
     case 1:
     case rvbpxJump:
@@ -93,16 +93,16 @@ bool TRVHotspotItemInfo::BoolQueryStyled(int Code, const TRVStyle* Style) const
     }
 }
 
-void TRVHotspotItemInfo::AssignFrom(const TCustomRVItemInfo& Source)
+void TRVHotspotItemInfo::AssignFrom(const TCustomRVItemInfo& source)
 {
-    TRVBulletItemInfo::AssignFrom(Source);
-    if (auto* source = dynamic_cast<const TRVHotspotItemInfo*>(&Source))
-        HotImageNo = source->HotImageNo;
+    TRVBulletItemInfo::AssignFrom(source);
+    if (auto* src = dynamic_cast<const TRVHotspotItemInfo*>(&source))
+        HotImageNo = src->HotImageNo;
 }
 
-std::unique_ptr<TCustomRVItemInfo> TRVHotspotItemInfo::NewSameClass(TCustomRVData* RVData) const
+std::unique_ptr<TCustomRVItemInfo> TRVHotspotItemInfo::NewSameClass(TCustomRVData* rvData) const
 {
-    return std::make_unique<TRVHotspotItemInfo>(RVData);
+    return std::make_unique<TRVHotspotItemInfo>(rvData);
 }
 
 

@@ -10,38 +10,38 @@ namespace vellum {
 
 class TRVBulletItemInfo : public TRVRectItemInfo {
 public:
-    explicit TRVBulletItemInfo(TCustomRVData* RVData);
-    TRVImageList* Images = nullptr; // not owned
+    explicit TRVBulletItemInfo(TCustomRVData* rvData);
+    RvImageList* Images = nullptr; // not owned
     int32_t ImageNo = 0;
     bool nohtmlsize = false;
     std::string alt;
 
     // The image number to draw: the hover image of a hotspot under the mouse.
-    virtual int32_t ImageIndexToDraw(bool Hot) const { return ImageNo; }
+    virtual int32_t ImageIndexToDraw(bool hot) const { return ImageNo; }
     // Layout hooks (screen pixels).
     int32_t ContentWidth() const override;
     int32_t ContentHeight() const override;
     int32_t NarrowestWidth(const ResolutionPair& resolution) const override;
 
-    bool BoolQuery(int Code) const override;
-    bool BoolQueryStyled(int Code, const TRVStyle* Style) const override;
-    void AssignFrom(const TCustomRVItemInfo& Source) override;
-    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* RVData) const override;
-    bool StoreExtraInt(int Prop, int32_t Value) override;
-    bool FetchExtraInt(int Prop, int32_t& Value) const override;
-    bool StoreExtraStr(int Prop, const std::string& Value) override;
-    bool FetchExtraStr(int Prop, std::string& Value) const override;
+    bool BoolQuery(int code) const override;
+    bool BoolQueryStyled(int code, const TRVStyle* style) const override;
+    void AssignFrom(const TCustomRVItemInfo& source) override;
+    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* rvData) const override;
+    bool StoreExtraInt(int prop, int32_t value) override;
+    bool FetchExtraInt(int prop, int32_t& value) const override;
+    bool StoreExtraStr(int prop, const std::string& value) override;
+    bool FetchExtraStr(int prop, std::string& value) const override;
 };
 
 class TRVHotspotItemInfo : public TRVBulletItemInfo {
 public:
-    explicit TRVHotspotItemInfo(TCustomRVData* RVData);
+    explicit TRVHotspotItemInfo(TCustomRVData* rvData);
     int32_t HotImageNo = 0; // equals ImageNo when a record does not give it
 
-    int32_t ImageIndexToDraw(bool Hot) const override { return Hot ? HotImageNo : ImageNo; }
-    bool BoolQueryStyled(int Code, const TRVStyle* Style) const override;
-    void AssignFrom(const TCustomRVItemInfo& Source) override;
-    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* RVData) const override;
+    int32_t ImageIndexToDraw(bool hot) const override { return hot ? HotImageNo : ImageNo; }
+    bool BoolQueryStyled(int code, const TRVStyle* style) const override;
+    void AssignFrom(const TCustomRVItemInfo& source) override;
+    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* rvData) const override;
 };
 
 } // namespace vellum

@@ -2,18 +2,18 @@
 
 namespace vellum {
 
-TRVControlItemInfo::TRVControlItemInfo(TCustomRVData* RVData) : TRVRectItemInfo(RVData)
+TRVControlItemInfo::TRVControlItemInfo(TCustomRVData* rvData) : TRVRectItemInfo(rvData)
 {
     StyleNo = rvsComponent;
 }
 
-TRVControlItemInfo::TRVControlItemInfo(TCustomRVData* RVData,
-                                       std::unique_ptr<TRVHostedControl> Control,
-                                       uint8_t Placement)
-    : TRVControlItemInfo(RVData)
+TRVControlItemInfo::TRVControlItemInfo(TCustomRVData* rvData,
+                                       std::unique_ptr<RvHostedControl> control,
+                                       uint8_t placement)
+    : TRVControlItemInfo(rvData)
 {
-    HostedControl = std::move(Control);
-    this->Placement = Placement;
+    HostedControl = std::move(control);
+    this->Placement = placement;
 }
 
 void TRVControlItemInfo::SetVisible(bool value)
@@ -23,9 +23,9 @@ void TRVControlItemInfo::SetVisible(bool value)
         HostedControl->Visible = value;
 }
 
-bool TRVControlItemInfo::BoolQuery(int Code) const
+bool TRVControlItemInfo::BoolQuery(int code) const
 {
-    switch (Code) {
+    switch (code) {
     case rvbpValid:
         return HostedControl != nullptr;
     case rvbpReadsDataLines:
@@ -36,56 +36,56 @@ bool TRVControlItemInfo::BoolQuery(int Code) const
     case rvbpResizable:
         return resizable && !(WidthPercent >= 1 && WidthPercent <= 100);
     default:
-        return Code > rvbpStyleApplicable;
+        return code > rvbpStyleApplicable;
     }
 }
 
-bool TRVControlItemInfo::BoolQueryStyled(int Code, const TRVStyle* Style) const
+bool TRVControlItemInfo::BoolQueryStyled(int code, const TRVStyle* style) const
 {
-    if (Code == 0 || Code == 1)
+    if (code == 0 || code == 1)
         return true;
-    if (Code == 6)
+    if (code == 6)
         return WidthPercent >= 1 && WidthPercent <= 100;
     // Placeholders take no focus.
     return false;
 }
 
-void TRVControlItemInfo::AssignFrom(const TCustomRVItemInfo& Source)
+void TRVControlItemInfo::AssignFrom(const TCustomRVItemInfo& source)
 {
-    TRVRectItemInfo::AssignFrom(Source);
-    auto* source = dynamic_cast<const TRVControlItemInfo*>(&Source);
-    if (!source)
+    TRVRectItemInfo::AssignFrom(source);
+    auto* src = dynamic_cast<const TRVControlItemInfo*>(&source);
+    if (!src)
         return;
-    resizable = source->resizable;
-    WidthPercent = source->WidthPercent;
-    Fvisible = source->Fvisible;
-    HostedControl = source->HostedControl
-                        ? std::make_unique<TRVHostedControl>(*source->HostedControl)
+    resizable = src->resizable;
+    WidthPercent = src->WidthPercent;
+    Fvisible = src->Fvisible;
+    HostedControl = src->HostedControl
+                        ? std::make_unique<RvHostedControl>(*src->HostedControl)
                         : nullptr;
 }
 
-std::unique_ptr<TCustomRVItemInfo> TRVControlItemInfo::NewSameClass(TCustomRVData* RVData) const
+std::unique_ptr<TCustomRVItemInfo> TRVControlItemInfo::NewSameClass(TCustomRVData* rvData) const
 {
-    return std::make_unique<TRVControlItemInfo>(RVData);
+    return std::make_unique<TRVControlItemInfo>(rvData);
 }
 
-bool TRVControlItemInfo::StoreExtraInt(int Prop, int32_t Value)
+bool TRVControlItemInfo::StoreExtraInt(int prop, int32_t value)
 {
-    switch (Prop) {
-    case rvepMinHeightOnPage: minheightonpage = Value; return true;
-    case rvepResizable: resizable = Value != 0; return true;
-    case rvepVisible: SetVisible(Value != 0); return true;
-    default: return TRVRectItemInfo::StoreExtraInt(Prop, Value);
+    switch (prop) {
+    case rvepMinHeightOnPage: minheightonpage = value; return true;
+    case rvepResizable: resizable = value != 0; return true;
+    case rvepVisible: SetVisible(value != 0); return true;
+    default: return TRVRectItemInfo::StoreExtraInt(prop, value);
     }
 }
 
-bool TRVControlItemInfo::FetchExtraInt(int Prop, int32_t& Value) const
+bool TRVControlItemInfo::FetchExtraInt(int prop, int32_t& value) const
 {
-    switch (Prop) {
-    case rvepMinHeightOnPage: Value = minheightonpage; return true;
-    case rvepResizable: Value = resizable; return true;
-    case rvepVisible: Value = Fvisible; return true;
-    default: return TRVRectItemInfo::FetchExtraInt(Prop, Value);
+    switch (prop) {
+    case rvepMinHeightOnPage: value = minheightonpage; return true;
+    case rvepResizable: value = resizable; return true;
+    case rvepVisible: value = Fvisible; return true;
+    default: return TRVRectItemInfo::FetchExtraInt(prop, value);
     }
 }
 

@@ -10,11 +10,11 @@ namespace vellum {
 
 class TRVControlItemInfo : public TRVRectItemInfo {
 public:
-    explicit TRVControlItemInfo(TCustomRVData* RVData);
-    TRVControlItemInfo(TCustomRVData* RVData, std::unique_ptr<TRVHostedControl> Control,
-                       uint8_t Placement);
+    explicit TRVControlItemInfo(TCustomRVData* rvData);
+    TRVControlItemInfo(TCustomRVData* rvData, std::unique_ptr<RvHostedControl> control,
+                       uint8_t placement);
 
-    std::unique_ptr<TRVHostedControl> HostedControl;
+    std::unique_ptr<RvHostedControl> HostedControl;
     bool resizable = false;
     int32_t WidthPercent = 0; // 1..100: sized to that percentage of the text width
 
@@ -25,13 +25,13 @@ public:
     int32_t ContentWidth() const override;
     int32_t ContentHeight() const override;
 
-    bool BoolQuery(int Code) const override;
-    bool BoolQueryStyled(int Code, const TRVStyle* Style) const override;
+    bool BoolQuery(int code) const override;
+    bool BoolQueryStyled(int code, const TRVStyle* style) const override;
     // Copies the settings and a duplicate of the control's stored data.
-    void AssignFrom(const TCustomRVItemInfo& Source) override;
-    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* RVData) const override;
-    bool StoreExtraInt(int Prop, int32_t Value) override;
-    bool FetchExtraInt(int Prop, int32_t& Value) const override;
+    void AssignFrom(const TCustomRVItemInfo& source) override;
+    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* rvData) const override;
+    bool StoreExtraInt(int prop, int32_t value) override;
+    bool FetchExtraInt(int prop, int32_t& value) const override;
 
 private:
     bool Fvisible = true;

@@ -10,7 +10,7 @@
 
 namespace vellum {
 
-TCustomRVItemInfo::TCustomRVItemInfo(TCustomRVData* RVData) {}
+TCustomRVItemInfo::TCustomRVItemInfo(TCustomRVData* rvData) {}
 
 TCustomRVItemInfo::~TCustomRVItemInfo() = default;
 
@@ -52,99 +52,99 @@ void TCustomRVItemInfo::SetUnicodeText(bool value)
         Options &= static_cast<uint8_t>(~rvioUnicodeText);
 }
 
-bool TCustomRVItemInfo::BoolQuery(int Code) const
+bool TCustomRVItemInfo::BoolQuery(int code) const
 {
-    return Code == rvbpValid || Code == rvbpReadsDataLines || Code >= rvbpStyleApplicable;
+    return code == rvbpValid || code == rvbpReadsDataLines || code >= rvbpStyleApplicable;
 }
 
-bool TCustomRVItemInfo::BoolQueryStyled(int Code, const TRVStyle* Style) const
+bool TCustomRVItemInfo::BoolQueryStyled(int code, const TRVStyle* style) const
 {
-    return Code == 1;
+    return code == 1;
 }
 
-void TCustomRVItemInfo::BeforeInsertion(TCustomRVData& RVData)
+void TCustomRVItemInfo::BeforeInsertion(TCustomRVData& rvData)
 {
-    RVData.DoItemAction(rviaInserting, this, Text);
+    rvData.DoItemAction(rviaInserting, this, Text);
 }
 
-void TCustomRVItemInfo::AfterInsertion(TCustomRVData& RVData, int32_t ItemNo)
+void TCustomRVItemInfo::AfterInsertion(TCustomRVData& rvData, int32_t itemNo)
 {
-    RVData.DoItemAction(rviaInserted, this, Text);
+    rvData.DoItemAction(rviaInserted, this, Text);
 }
 
-void TCustomRVItemInfo::AssignFrom(const TCustomRVItemInfo& Source)
+void TCustomRVItemInfo::AssignFrom(const TCustomRVItemInfo& source)
 {
-    if (typeid(*this) == typeid(Source))
-        StyleNo = Source.StyleNo;
-    ParaNo = Source.ParaNo;
-    Options = Source.Options;
-    Hint = Source.Hint;
+    if (typeid(*this) == typeid(source))
+        StyleNo = source.StyleNo;
+    ParaNo = source.ParaNo;
+    Options = source.Options;
+    Hint = source.Hint;
 }
 
-bool TCustomRVItemInfo::StoreExtraStr(int Prop, const std::string& Value)
+bool TCustomRVItemInfo::StoreExtraStr(int prop, const std::string& value)
 {
-    if (Prop != rvespHint)
+    if (prop != rvespHint)
         return false;
-    Hint = Value;
+    Hint = value;
     return true;
 }
 
-bool TCustomRVItemInfo::FetchExtraStr(int Prop, std::string& Value) const
+bool TCustomRVItemInfo::FetchExtraStr(int prop, std::string& value) const
 {
-    if (Prop != rvespHint)
+    if (prop != rvespHint)
         return false;
-    Value = Hint;
+    value = Hint;
     return true;
 }
 
-std::unique_ptr<TCustomRVData> TCustomRVItemInfo::ReleaseNestedDocument(int32_t Index)
+std::unique_ptr<TCustomRVData> TCustomRVItemInfo::ReleaseNestedDocument(int32_t index)
 {
     return nullptr;
 }
 
 // A copy of the item alone: nested documents of the copy stay empty.
-static std::unique_ptr<TCustomRVItemInfo> CopyShallow(const TCustomRVItemInfo& Source,
-                                                      TCustomRVData* RVData)
+static std::unique_ptr<TCustomRVItemInfo> CopyShallow(const TCustomRVItemInfo& source,
+                                                      TCustomRVData* rvData)
 {
-    auto copy = Source.NewSameClass(RVData);
-    copy->AssignFrom(Source);
-    copy->Text = Source.Text;
-    copy->Tag = Source.Tag;
+    auto copy = source.NewSameClass(rvData);
+    copy->AssignFrom(source);
+    copy->Text = source.Text;
+    copy->Tag = source.Tag;
     return copy;
 }
 
 using NestedPairs = std::vector<std::pair<const TCustomRVData*, TCustomRVData*>>;
 
-static void CollectNestedPairs(const TCustomRVItemInfo& Source, TCustomRVItemInfo& Copy,
-                               NestedPairs& Pairs)
+static void CollectNestedPairs(const TCustomRVItemInfo& source, TCustomRVItemInfo& copy,
+                               NestedPairs& pairs)
 {
-    int32_t count = std::min(Source.NestedDocumentCount(), Copy.NestedDocumentCount());
+    int32_t count = std::min(source.NestedDocumentCount(), copy.NestedDocumentCount());
     for (int32_t i = 0; i < count; ++i) {
-        const TCustomRVData* from = Source.NestedDocument(i);
-        TCustomRVData* to = Copy.NestedDocument(i);
+        const TCustomRVData* from = source.NestedDocument(i);
+        TCustomRVData* to = copy.NestedDocument(i);
         if (from && to)
-            Pairs.emplace_back(from, to);
+            pairs.emplace_back(from, to);
     }
 }
 
-static void CopyDocumentItems(const TCustomRVData& From, TCustomRVData& To, NestedPairs& Pairs)
+static void CopyDocumentItems(const TCustomRVData& from, TCustomRVData& to, NestedPairs& pairs)
 {
-    To.Clear();
-    for (int32_t i = 0; i < From.CountItems(); ++i) {
-        const TCustomRVItemInfo& source = *From.ItemAt(i);
-        auto copy = CopyShallow(source, &To);
+    to.Clear();
+    for (int32_t i = 0; i < from.CountItems(); ++i) {
+        const TCustomRVItemInfo& source = *from.ItemAt(i);
+        auto copy = CopyShallow(source, &to);
         if (source.AttachedCheckpoint)
             copy->AttachedCheckpoint = std::make_unique<TRVCPInfo>(source.AttachedCheckpoint->CopyData());
-        CollectNestedPairs(source, *copy, Pairs);
-        To.InsertItemAt(To.CountItems(), std::move(copy));
+        CollectNestedPairs(source, *copy, pairs);
+        to.InsertItemAt(to.CountItems(), std::move(copy));
     }
-    if (From.EndCheckpoint)
-        To.SetEndCheckpoint(std::make_unique<TRVCPInfo>(From.EndCheckpoint->CopyData()));
+    if (from.EndCheckpoint)
+        to.SetEndCheckpoint(std::make_unique<TRVCPInfo>(from.EndCheckpoint->CopyData()));
 }
 
-std::unique_ptr<TCustomRVItemInfo> TCustomRVItemInfo::MakeCopy(TCustomRVData* RVData) const
+std::unique_ptr<TCustomRVItemInfo> TCustomRVItemInfo::MakeCopy(TCustomRVData* rvData) const
 {
-    auto copy = CopyShallow(*this, RVData);
+    auto copy = CopyShallow(*this, rvData);
     // Nested documents are copied level by level from a work list, never by recursion.
     NestedPairs pairs;
     CollectNestedPairs(*this, *copy, pairs);
@@ -160,31 +160,31 @@ std::unique_ptr<TCustomRVItemInfo> TCustomRVItemInfo::MakeCopy(TCustomRVData* RV
 
 namespace vellum {
 
-std::unique_ptr<TCustomRVItemInfo> TRVTextItemInfo::NewSameClass(TCustomRVData* RVData) const
+std::unique_ptr<TCustomRVItemInfo> TRVTextItemInfo::NewSameClass(TCustomRVData* rvData) const
 {
-    return std::make_unique<TRVTextItemInfo>(RVData);
+    return std::make_unique<TRVTextItemInfo>(rvData);
 }
 
-void TRVNonTextItemInfo::AssignFrom(const TCustomRVItemInfo& Source)
+void TRVNonTextItemInfo::AssignFrom(const TCustomRVItemInfo& source)
 {
-    TCustomRVItemInfo::AssignFrom(Source);
-    if (auto* source = dynamic_cast<const TRVNonTextItemInfo*>(&Source))
-        unremovable = source->unremovable;
+    TCustomRVItemInfo::AssignFrom(source);
+    if (auto* src = dynamic_cast<const TRVNonTextItemInfo*>(&source))
+        unremovable = src->unremovable;
 }
 
-bool TRVNonTextItemInfo::StoreExtraInt(int Prop, int32_t Value)
+bool TRVNonTextItemInfo::StoreExtraInt(int prop, int32_t value)
 {
-    if (Prop != rvepUnremovable)
-        return TCustomRVItemInfo::StoreExtraInt(Prop, Value);
-    unremovable = Value != 0;
+    if (prop != rvepUnremovable)
+        return TCustomRVItemInfo::StoreExtraInt(prop, value);
+    unremovable = value != 0;
     return true;
 }
 
-bool TRVNonTextItemInfo::FetchExtraInt(int Prop, int32_t& Value) const
+bool TRVNonTextItemInfo::FetchExtraInt(int prop, int32_t& value) const
 {
-    if (Prop != rvepUnremovable)
-        return TCustomRVItemInfo::FetchExtraInt(Prop, Value);
-    Value = unremovable;
+    if (prop != rvepUnremovable)
+        return TCustomRVItemInfo::FetchExtraInt(prop, value);
+    value = unremovable;
     return true;
 }
 
@@ -224,41 +224,41 @@ ItemLayoutSize TRVRectItemInfo::MeasureForLayout(const ItemLayoutContext&)
     return size;
 }
 
-bool TRVFullLineItemInfo::BoolQuery(int Code) const
+bool TRVFullLineItemInfo::BoolQuery(int code) const
 {
-    return Code == rvbpFullLine || TRVNonTextItemInfo::BoolQuery(Code);
+    return code == rvbpFullLine || TRVNonTextItemInfo::BoolQuery(code);
 }
 
-void TRVRectItemInfo::AssignFrom(const TCustomRVItemInfo& Source)
+void TRVRectItemInfo::AssignFrom(const TCustomRVItemInfo& source)
 {
-    TRVNonTextItemInfo::AssignFrom(Source);
-    auto* source = dynamic_cast<const TRVRectItemInfo*>(&Source);
-    if (!source)
+    TRVNonTextItemInfo::AssignFrom(source);
+    auto* src = dynamic_cast<const TRVRectItemInfo*>(&source);
+    if (!src)
         return;
-    minheightonpage = source->minheightonpage;
-    Placement = source->Placement;
-    vshift = source->vshift;
-    vshiftabs = source->vshiftabs;
-    Fspacing = source->Fspacing;
+    minheightonpage = src->minheightonpage;
+    Placement = src->Placement;
+    vshift = src->vshift;
+    vshiftabs = src->vshiftabs;
+    Fspacing = src->Fspacing;
 }
 
-bool TRVRectItemInfo::StoreExtraInt(int Prop, int32_t Value)
+bool TRVRectItemInfo::StoreExtraInt(int prop, int32_t value)
 {
-    switch (Prop) {
-    case rvepVShift: vshift = Value; return true;
-    case rvepVShiftAbs: vshiftabs = Value != 0; return true;
-    case rvepSpacing: SetSpacing(Value); return true;
-    default: return TRVNonTextItemInfo::StoreExtraInt(Prop, Value);
+    switch (prop) {
+    case rvepVShift: vshift = value; return true;
+    case rvepVShiftAbs: vshiftabs = value != 0; return true;
+    case rvepSpacing: SetSpacing(value); return true;
+    default: return TRVNonTextItemInfo::StoreExtraInt(prop, value);
     }
 }
 
-bool TRVRectItemInfo::FetchExtraInt(int Prop, int32_t& Value) const
+bool TRVRectItemInfo::FetchExtraInt(int prop, int32_t& value) const
 {
-    switch (Prop) {
-    case rvepVShift: Value = vshift; return true;
-    case rvepVShiftAbs: Value = vshiftabs; return true;
-    case rvepSpacing: Value = Fspacing; return true;
-    default: return TRVNonTextItemInfo::FetchExtraInt(Prop, Value);
+    switch (prop) {
+    case rvepVShift: value = vshift; return true;
+    case rvepVShiftAbs: value = vshiftabs; return true;
+    case rvepSpacing: value = Fspacing; return true;
+    default: return TRVNonTextItemInfo::FetchExtraInt(prop, value);
     }
 }
 

@@ -45,15 +45,15 @@ struct ItemLayoutSize {
 };
 
 // A marked word range of a text item (start offset, length).
-struct TRVWordPainter {
+struct WordPainter {
     int32_t StartOffs = 0;
     int32_t Length = 0;
 };
-using TRVWordPainterList = std::vector<TRVWordPainter>;
+using TRVWordPainterList = std::vector<WordPainter>;
 
 // Codes of the plain yes/no questions (BoolQuery). Codes without a name here are consumed by
 // the layout engine and the exporters by number.
-enum TRVItemBoolProperty : int {
+enum ItemBoolProperty : int {
     rvbpFullLine = 0,       // occupies its own line; the next item always starts a line
     rvbpValid = 1,          // usable; the reader drops items that answer no
     rvbpReadsDataLines = 2, // the reader hands the record's data lines to the item
@@ -65,14 +65,14 @@ enum TRVItemBoolProperty : int {
 };
 
 // Codes of the styled yes/no questions (BoolQueryStyled).
-enum TRVItemBoolPropertyEx : int {
+enum ItemBoolPropertyEx : int {
     rvbpxJump = 2,
     rvbpxMouseSensitive = 3,
     rvbpxHover = 4,
 };
 
 // Extra integer properties by number (RVF keys in brackets).
-enum TRVExtraItemProperty : int {
+enum ExtraItemProperty : int {
     rvepVShift = 1,           // "vshift"
     rvepVShiftAbs = 2,        // "vshiftabs"
     rvepWidth = 3,            // "width"
@@ -90,7 +90,7 @@ enum TRVExtraItemProperty : int {
 };
 
 // Extra string properties by number.
-enum TRVExtraItemStrProperty : int {
+enum ExtraItemStrProperty : int {
     rvespHint = 1,     // "hint"
     rvespAlt = 2,      // "alt"
     rvespFilename = 3, // "filename"
@@ -98,7 +98,7 @@ enum TRVExtraItemStrProperty : int {
 
 class TCustomRVItemInfo {
 public:
-    explicit TCustomRVItemInfo(TCustomRVData* RVData);
+    explicit TCustomRVItemInfo(TCustomRVData* rvData);
     virtual ~TCustomRVItemInfo();
     TCustomRVItemInfo(const TCustomRVItemInfo&) = delete;
     TCustomRVItemInfo& operator=(const TCustomRVItemInfo&) = delete;
@@ -106,13 +106,13 @@ public:
     TRVRawByteString Text;
     int32_t StyleNo = 0;
     int32_t ParaNo = 0;
-    uint8_t Options = 0; // TRVItemOption bits, as stored in RVF
+    uint8_t Options = 0; // ItemOption bits, as stored in RVF
     uint8_t RuntimeFlags = 0;
     std::unique_ptr<TRVWordPainterList> WordMarks;
     // Owned by the item; linked into its document's chain while the item is in a document.
     std::unique_ptr<TRVCPInfo> AttachedCheckpoint;
     int32_t JumpIndex = 0;
-    TRVTag Tag;
+    RvTag Tag;
     int32_t FirstDrawItemNo = -1;
     std::string Hint;
 
@@ -134,8 +134,8 @@ public:
     // The picture to use when the item is copied as an image.
     virtual const platform::Picture* PictureOf() const { return nullptr; }
 
-    virtual bool BoolQuery(int Code) const;
-    virtual bool BoolQueryStyled(int Code, const TRVStyle* Style) const;
+    virtual bool BoolQuery(int code) const;
+    virtual bool BoolQueryStyled(int code, const TRVStyle* style) const;
 
     // --- Layout hooks. Sizes are screen pixels unless said otherwise.
     // The narrowest width the item can take on the device: 20 pixels unless the kind knows.
@@ -164,44 +164,44 @@ public:
     bool ReadsDataLines() const { return BoolQuery(rvbpReadsDataLines); }
 
     // Raises rviaInserting with the item's Text; the handler may change it.
-    virtual void BeforeInsertion(TCustomRVData& RVData);
+    virtual void BeforeInsertion(TCustomRVData& rvData);
     // The item has been placed at ItemNo of RVData; raises rviaInserted.
-    virtual void AfterInsertion(TCustomRVData& RVData, int32_t ItemNo);
+    virtual void AfterInsertion(TCustomRVData& rvData, int32_t itemNo);
     // Before the reader fills the item from a record of RVData.
-    virtual void BeforeLoading(TCustomRVData& RVData) {}
+    virtual void BeforeLoading(TCustomRVData& rvData) {}
     // After the reader has inserted the item.
     virtual void AfterLoading() {}
     // Palette displays do not exist on this platform, so there is nothing to prepare.
-    virtual void RefreshPalette(TRVPaletteAction Action, bool Force) {}
+    virtual void RefreshPalette(TRVPaletteAction action, bool force) {}
 
     // Copies StyleNo (same class only), ParaNo, Options, Hint and the class's own fields; not the
     // text, tag or checkpoint, and not the contents of nested documents.
-    virtual void AssignFrom(const TCustomRVItemInfo& Source);
+    virtual void AssignFrom(const TCustomRVItemInfo& source);
     // A new, default item of the same class, made for RVData.
-    virtual std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* RVData) const = 0;
+    virtual std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* rvData) const = 0;
     // A full copy: same class, AssignFrom, text and a duplicate of the tag. Nested documents
     // are copied as well (without recursion, so depth is not a concern).
-    std::unique_ptr<TCustomRVItemInfo> MakeCopy(TCustomRVData* RVData) const;
+    std::unique_ptr<TCustomRVItemInfo> MakeCopy(TCustomRVData* rvData) const;
 
     // Extra properties; each returns whether the item knows the property.
-    virtual bool StoreExtraInt(int Prop, int32_t Value) { return false; }
-    virtual bool FetchExtraInt(int Prop, int32_t& Value) const { return false; }
-    virtual bool StoreExtraStr(int Prop, const std::string& Value);
-    virtual bool FetchExtraStr(int Prop, std::string& Value) const;
+    virtual bool StoreExtraInt(int prop, int32_t value) { return false; }
+    virtual bool FetchExtraInt(int prop, int32_t& value) const { return false; }
+    virtual bool StoreExtraStr(int prop, const std::string& value);
+    virtual bool FetchExtraStr(int prop, std::string& value) const;
 
     // Documents owned by the item (note texts, table cells). Releasing hands a document to the
     // caller so that deep nesting can be freed and copied without recursion.
     virtual int32_t NestedDocumentCount() const { return 0; }
-    virtual TCustomRVData* NestedDocument(int32_t Index) const { return nullptr; }
-    virtual std::unique_ptr<TCustomRVData> ReleaseNestedDocument(int32_t Index);
+    virtual TCustomRVData* NestedDocument(int32_t index) const { return nullptr; }
+    virtual std::unique_ptr<TCustomRVData> ReleaseNestedDocument(int32_t index);
 };
 
 // A run of text in one text style (StyleNo 0 or more, or rvsDefStyle).
 class TRVTextItemInfo : public TCustomRVItemInfo {
 public:
     using TCustomRVItemInfo::TCustomRVItemInfo;
-    bool BoolQueryStyled(int Code, const TRVStyle* Style) const override;
-    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* RVData) const override;
+    bool BoolQueryStyled(int code, const TRVStyle* style) const override;
+    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* rvData) const override;
 };
 
 // Base of every item that is not text.
@@ -210,9 +210,9 @@ public:
     using TCustomRVItemInfo::TCustomRVItemInfo;
     bool unremovable = false; // the editor refuses to delete the item
 
-    void AssignFrom(const TCustomRVItemInfo& Source) override;
-    bool StoreExtraInt(int Prop, int32_t Value) override;
-    bool FetchExtraInt(int Prop, int32_t& Value) const override;
+    void AssignFrom(const TCustomRVItemInfo& source) override;
+    bool StoreExtraInt(int prop, int32_t value) override;
+    bool FetchExtraInt(int prop, int32_t& value) const override;
 
     // Content plus the border on both sides, with 64-bit sums clamped to the 32-bit range.
     int32_t OuterWidth() const;
@@ -223,7 +223,7 @@ public:
 class TRVFullLineItemInfo : public TRVNonTextItemInfo {
 public:
     using TRVNonTextItemInfo::TRVNonTextItemInfo;
-    bool BoolQuery(int Code) const override;
+    bool BoolQuery(int code) const override;
 };
 
 // Items drawn in a rectangle inside a line.
@@ -243,9 +243,9 @@ public:
     // The border below the content lies below the baseline.
     ItemLayoutSize MeasureForLayout(const ItemLayoutContext& context) override;
 
-    void AssignFrom(const TCustomRVItemInfo& Source) override;
-    bool StoreExtraInt(int Prop, int32_t Value) override;
-    bool FetchExtraInt(int Prop, int32_t& Value) const override;
+    void AssignFrom(const TCustomRVItemInfo& source) override;
+    bool StoreExtraInt(int prop, int32_t value) override;
+    bool FetchExtraInt(int prop, int32_t& value) const override;
 
 private:
     int32_t Fspacing = 1;

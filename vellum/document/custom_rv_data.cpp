@@ -32,10 +32,10 @@ TCustomRVData::~TCustomRVData()
 
 // --- Nesting and settings ----------------------------------------------------------------------
 
-void TCustomRVData::SetOwner(TCustomRVData* Document, TCustomRVItemInfo* Item)
+void TCustomRVData::SetOwner(TCustomRVData* document, TCustomRVItemInfo* item)
 {
-    FOwnerDocument = Document;
-    FOwnerItem = Item;
+    FOwnerDocument = document;
+    FOwnerItem = item;
 }
 
 TCustomRVData* TCustomRVData::TopDocument()
@@ -56,53 +56,53 @@ const TCustomRVData* TCustomRVData::OutermostDocument() const
     return const_cast<TCustomRVData*>(this)->OutermostDocument();
 }
 
-TRVDocumentSettings& TCustomRVData::Settings()
+DocumentSettings& TCustomRVData::Settings()
 {
     return OutermostDocument()->FSettings;
 }
 
-const TRVDocumentSettings& TCustomRVData::Settings() const
+const DocumentSettings& TCustomRVData::Settings() const
 {
     return OutermostDocument()->FSettings;
 }
 
-void TCustomRVData::SetDataState(TRVDataStateFlag Flag, bool On)
+void TCustomRVData::SetDataState(DataStateFlag flag, bool on)
 {
-    if (On)
-        DataState |= OptionBit<uint32_t>(Flag);
+    if (on)
+        DataState |= OptionBit<uint32_t>(flag);
     else
-        DataState &= ~OptionBit<uint32_t>(Flag);
+        DataState &= ~OptionBit<uint32_t>(flag);
 }
 
 // --- Item access -------------------------------------------------------------------------------
 
-bool TCustomRVData::StartsParagraphAt(int32_t ItemNo) const
+bool TCustomRVData::StartsParagraphAt(int32_t itemNo) const
 {
-    const TCustomRVItemInfo* item = Items[ItemNo];
+    const TCustomRVItemInfo* item = Items[itemNo];
     return !item->ContinuesParagraph() && !item->StartsNewLine();
 }
 
-void TCustomRVData::SetPageBreakAt(int32_t ItemNo, bool PageBreak)
+void TCustomRVData::SetPageBreakAt(int32_t itemNo, bool pageBreak)
 {
-    TCustomRVItemInfo* item = Items[ItemNo];
+    TCustomRVItemInfo* item = Items[itemNo];
     // A marker and the text after it stay together, so the break goes before the marker. The
     // first item has no item before it to look at.
-    if (ItemNo > 0 && Items[ItemNo - 1]->StyleNo == rvsListMarker)
-        item = Items[ItemNo - 1];
-    item->SetBreakPageBefore(PageBreak);
+    if (itemNo > 0 && Items[itemNo - 1]->StyleNo == rvsListMarker)
+        item = Items[itemNo - 1];
+    item->SetBreakPageBefore(pageBreak);
 }
 
-bool TCustomRVData::ExtraIntAt(int32_t ItemNo, int Prop, int32_t& Value) const
+bool TCustomRVData::ExtraIntAt(int32_t itemNo, int prop, int32_t& value) const
 {
-    return Items[ItemNo]->FetchExtraInt(Prop, Value);
+    return Items[itemNo]->FetchExtraInt(prop, value);
 }
 
-bool TCustomRVData::ExtraStrAt(int32_t ItemNo, int Prop, std::string& Value) const
+bool TCustomRVData::ExtraStrAt(int32_t itemNo, int prop, std::string& value) const
 {
-    return Items[ItemNo]->FetchExtraStr(Prop, Value);
+    return Items[itemNo]->FetchExtraStr(prop, value);
 }
 
-int32_t TCustomRVData::FindControl(const TRVHostedControl* ctrl) const
+int32_t TCustomRVData::FindControl(const RvHostedControl* ctrl) const
 {
     for (int32_t i = 0; i < CountItems(); ++i) {
         auto* item = dynamic_cast<const TRVControlItemInfo*>(Items[i]);
@@ -114,13 +114,13 @@ int32_t TCustomRVData::FindControl(const TRVHostedControl* ctrl) const
 
 // --- Building ----------------------------------------------------------------------------------
 
-void TCustomRVData::ApplyParagraphRules(TCustomRVItemInfo& Item)
+void TCustomRVData::ApplyParagraphRules(TCustomRVItemInfo& item)
 {
     const TCustomRVItemInfo* last = Items.Last();
     // 1. An item without a paragraph number continues the current paragraph.
-    if (Item.ParaNo == -1 && last && !last->FullLine()) {
-        Item.SetContinuesParagraph(true);
-        Item.ParaNo = last->ParaNo;
+    if (item.ParaNo == -1 && last && !last->FullLine()) {
+        item.SetContinuesParagraph(true);
+        item.ParaNo = last->ParaNo;
         return;
     }
     // 2. A marker never ends a paragraph: give it an empty text to carry.
@@ -131,78 +131,78 @@ void TCustomRVData::ApplyParagraphRules(TCustomRVItemInfo& Item)
         AppendItem(TRVRawByteString(), std::move(filler));
     }
     // 3. The item starts a paragraph, or a line when asked or when paragraphs are not allowed.
-    bool wantsNewLine = Item.StartsNewLine() || !NewParagraphsAllowed;
-    Item.Options &= static_cast<uint8_t>(~rvioContinuesParagraph);
-    Item.SetStartsNewLine(wantsNewLine && !Items.Empty());
+    bool wantsNewLine = item.StartsNewLine() || !NewParagraphsAllowed;
+    item.Options &= static_cast<uint8_t>(~rvioContinuesParagraph);
+    item.SetStartsNewLine(wantsNewLine && !Items.Empty());
     // 4. Paragraph number -1 becomes 0.
-    if (Item.ParaNo == -1)
-        Item.ParaNo = 0;
+    if (item.ParaNo == -1)
+        item.ParaNo = 0;
 }
 
-void TCustomRVData::TakeOverItemCheckpoint(TCustomRVItemInfo& Item)
+void TCustomRVData::TakeOverItemCheckpoint(TCustomRVItemInfo& item)
 {
-    if (Item.AttachedCheckpoint) {
-        std::unique_ptr<TRVCPInfo> own = std::move(Item.AttachedCheckpoint);
+    if (item.AttachedCheckpoint) {
+        std::unique_ptr<TRVCPInfo> own = std::move(item.AttachedCheckpoint);
         AppendCheckpoint(own->Name, own->RaiseEvent, std::move(own->Tag));
     }
-    Item.AttachedCheckpoint = TakeEndCheckpoint();
+    item.AttachedCheckpoint = TakeEndCheckpoint();
 }
 
-void TCustomRVData::AppendItem(const TRVRawByteString& Text, std::unique_ptr<TCustomRVItemInfo> Item)
+void TCustomRVData::AppendItem(const TRVRawByteString& text, std::unique_ptr<TCustomRVItemInfo> item)
 {
-    Item->Text = Text;
-    AppendItem(std::move(Item));
+    item->Text = text;
+    AppendItem(std::move(item));
 }
 
-void TCustomRVData::AppendItem(std::unique_ptr<TCustomRVItemInfo> Item)
+void TCustomRVData::AppendItem(std::unique_ptr<TCustomRVItemInfo> item)
 {
-    ApplyParagraphRules(*Item);
-    TakeOverItemCheckpoint(*Item);
-    Item->RefreshPalette(Settings().PaletteMode(), false);
-    Item->BeforeInsertion(*this);
+    ApplyParagraphRules(*item);
+    TakeOverItemCheckpoint(*item);
+    item->RefreshPalette(Settings().PaletteMode(), false);
+    item->BeforeInsertion(*this);
     int32_t index = CountItems();
-    TCustomRVItemInfo* item = Item.get();
-    Items.Add(std::move(Item));
-    if (item->AttachedCheckpoint)
-        LinkCheckpointAfter(item->AttachedCheckpoint.get(), LastCheckpoint, item, index);
-    item->AfterInsertion(*this, index);
+    TCustomRVItemInfo* inserted = item.get();
+    Items.Add(std::move(item));
+    if (inserted->AttachedCheckpoint)
+        LinkCheckpointAfter(inserted->AttachedCheckpoint.get(), LastCheckpoint, inserted, index);
+    inserted->AfterInsertion(*this, index);
     RegisterNumbered(index);
 }
 
-void TCustomRVData::InsertItemAt(int32_t Index, const TRVRawByteString& Text,
-                                 std::unique_ptr<TCustomRVItemInfo> Item)
+void TCustomRVData::InsertItemAt(int32_t index, const TRVRawByteString& text,
+                                 std::unique_ptr<TCustomRVItemInfo> item)
 {
-    Item->Text = Text;
-    InsertItemAt(Index, std::move(Item));
+    item->Text = text;
+    InsertItemAt(index, std::move(item));
 }
 
-void TCustomRVData::InsertItemAt(int32_t Index, std::unique_ptr<TCustomRVItemInfo> Item)
+void TCustomRVData::InsertItemAt(int32_t index, std::unique_ptr<TCustomRVItemInfo> item)
 {
-    if (Index < 0 || Index > CountItems())
+    if (index < 0 || index > CountItems())
         ThrowVellumError(messages::kItemIndexOutOfBounds);
-    if (Index == 0)
-        Item->Options &= static_cast<uint8_t>(~rvioContinuesParagraph);
-    Item->BeforeInsertion(*this);
-    TCustomRVItemInfo* item = Item.get();
-    TRVCPInfo* previous = item->AttachedCheckpoint ? FindCheckpointBefore(Index) : nullptr;
-    Items.Insert(Index, std::move(Item));
-    if (item->AttachedCheckpoint)
-        LinkCheckpointAfter(item->AttachedCheckpoint.get(), previous, item, Index);
-    item->AfterInsertion(*this, Index);
-    RegisterNumbered(Index);
+    if (index == 0)
+        item->Options &= static_cast<uint8_t>(~rvioContinuesParagraph);
+    item->BeforeInsertion(*this);
+    TCustomRVItemInfo* inserted = item.get();
+    TRVCPInfo* previous = inserted->AttachedCheckpoint ? FindCheckpointBefore(index) : nullptr;
+    Items.Insert(index, std::move(item));
+    if (inserted->AttachedCheckpoint)
+        LinkCheckpointAfter(inserted->AttachedCheckpoint.get(), previous, inserted, index);
+    inserted->AfterInsertion(*this, index);
+    RegisterNumbered(index);
 }
 
-void TCustomRVData::PrepareItemForRemoval(int32_t ItemNo)
+void TCustomRVData::PrepareItemForRemoval(int32_t itemNo)
 {
-    TCustomRVItemInfo* item = Items[ItemNo];
+    TCustomRVItemInfo* item = Items[itemNo];
     DoItemAction(rviaDestroying, item, item->Text);
     if (auto* control = dynamic_cast<TRVControlItemInfo*>(item))
-        DoControlAction(rvcaDestroy, ItemNo, control->HostedControl.get());
+        DoControlAction(rvcaDestroy, itemNo, control->HostedControl.get());
     if (item->AttachedCheckpoint)
         UnlinkCheckpoint(item->AttachedCheckpoint.get());
 }
 
-void TCustomRVData::FreeItems(std::vector<std::unique_ptr<TCustomRVItemInfo>> Taken)
+void TCustomRVData::FreeItems(std::vector<std::unique_ptr<TCustomRVItemInfo>> taken)
 {
     // Documents owned by the items are taken out and freed from a work list, so that freeing
     // deeply nested notes or tables never recurses.
@@ -216,7 +216,7 @@ void TCustomRVData::FreeItems(std::vector<std::unique_ptr<TCustomRVItemInfo>> Ta
             }
         }
     };
-    for (auto& item : Taken) {
+    for (auto& item : taken) {
         release(*item);
         item.reset();
     }
@@ -229,20 +229,20 @@ void TCustomRVData::FreeItems(std::vector<std::unique_ptr<TCustomRVItemInfo>> Ta
     }
 }
 
-void TCustomRVData::RemoveItems(int32_t Index, int32_t Count)
+void TCustomRVData::RemoveItems(int32_t index, int32_t count)
 {
-    if (Count <= 0)
+    if (count <= 0)
         return;
-    if (Index < 0 || Index >= CountItems())
+    if (index < 0 || index >= CountItems())
         ThrowVellumError(messages::kItemIndexOutOfBounds);
-    Count = std::min(Count, CountItems() - Index);
-    for (int32_t i = Index; i < Index + Count; ++i) {
+    count = std::min(count, CountItems() - index);
+    for (int32_t i = index; i < index + count; ++i) {
         PrepareItemForRemoval(i);
         UnregisterNumbered(Items[i]);
     }
-    FreeItems(Items.Extract(Index, Count));
+    FreeItems(Items.Extract(index, count));
     // The new first item cannot continue a paragraph that no longer exists.
-    if (Index == 0 && CountItems() > 0)
+    if (index == 0 && CountItems() > 0)
         Items[0]->Options &= static_cast<uint8_t>(~rvioContinuesParagraph);
 }
 
@@ -267,35 +267,35 @@ void TCustomRVData::Clear()
     SetDataState(rvstClearing, wasClearing);
 }
 
-void TCustomRVData::TakeItemsFrom(TCustomRVData& Source)
+void TCustomRVData::TakeItemsFrom(TCustomRVData& source)
 {
-    if (&Source == this)
+    if (&source == this)
         return;
-    if (Source.TagsArePChars() != TagsArePChars())
+    if (source.TagsArePChars() != TagsArePChars())
         ThrowVellumError(messages::kTagsTypeMismatch);
     // The items leave with their checkpoints; Source's chain and numbering lists go empty.
-    Source.Markers.Clear();
-    Source.Sequences.Clear();
-    Source.FirstCheckpoint = nullptr;
-    Source.LastCheckpoint = nullptr;
-    Source.CheckpointCount = Source.EndCheckpoint ? 1 : 0;
-    for (auto& item : Source.Items.ExtractAll()) {
+    source.Markers.Clear();
+    source.Sequences.Clear();
+    source.FirstCheckpoint = nullptr;
+    source.LastCheckpoint = nullptr;
+    source.CheckpointCount = source.EndCheckpoint ? 1 : 0;
+    for (auto& item : source.Items.ExtractAll()) {
         if (item->ContinuesParagraph())
             item->ParaNo = -1;
         AppendItem(std::move(item));
     }
-    std::unique_ptr<TRVCPInfo> end = Source.TakeEndCheckpoint();
+    std::unique_ptr<TRVCPInfo> end = source.TakeEndCheckpoint();
     if (!EndCheckpoint)
         SetEndCheckpoint(std::move(end));
-    Source.Clear();
+    source.Clear();
 }
 
-void TCustomRVData::NormalizeParas(int32_t ItemNo)
+void TCustomRVData::NormalizeParas(int32_t itemNo)
 {
     if (Items.Empty())
         return;
-    ItemNo = std::clamp(ItemNo, 0, CountItems() - 1);
-    int32_t first = ItemNo;
+    itemNo = std::clamp(itemNo, 0, CountItems() - 1);
+    int32_t first = itemNo;
     while (first > 0 && !StartsParagraphAt(first))
         --first;
     int32_t paraNo = Items[first]->ParaNo;
@@ -305,12 +305,12 @@ void TCustomRVData::NormalizeParas(int32_t ItemNo)
 
 // --- Numbering lists ---------------------------------------------------------------------------
 
-void TCustomRVData::RegisterNumbered(int32_t ItemNo)
+void TCustomRVData::RegisterNumbered(int32_t itemNo)
 {
-    TCustomRVItemInfo* item = Items[ItemNo];
+    TCustomRVItemInfo* item = Items[itemNo];
     if (auto* marker = dynamic_cast<TRVMarkerItemInfo*>(item)) {
         int32_t position = 0;
-        for (int32_t i = ItemNo - 1; i >= 0; --i) {
+        for (int32_t i = itemNo - 1; i >= 0; --i) {
             if (auto* previous = dynamic_cast<TRVMarkerItemInfo*>(Items[i])) {
                 position = previous->MarkerListIndex + 1;
                 break;
@@ -321,7 +321,7 @@ void TCustomRVData::RegisterNumbered(int32_t ItemNo)
     }
     if (auto* seq = dynamic_cast<TRVSeqItemInfo*>(item)) {
         int32_t position = 0;
-        for (int32_t i = ItemNo - 1; i >= 0; --i) {
+        for (int32_t i = itemNo - 1; i >= 0; --i) {
             if (auto* previous = dynamic_cast<TRVSeqItemInfo*>(Items[i])) {
                 position = Sequences.IndexOf(previous) + 1;
                 break;
@@ -331,43 +331,43 @@ void TCustomRVData::RegisterNumbered(int32_t ItemNo)
     }
 }
 
-void TCustomRVData::UnregisterNumbered(TCustomRVItemInfo* Item)
+void TCustomRVData::UnregisterNumbered(TCustomRVItemInfo* item)
 {
-    if (auto* marker = dynamic_cast<TRVMarkerItemInfo*>(Item))
+    if (auto* marker = dynamic_cast<TRVMarkerItemInfo*>(item))
         Markers.Remove(marker);
-    else if (auto* seq = dynamic_cast<TRVSeqItemInfo*>(Item))
+    else if (auto* seq = dynamic_cast<TRVSeqItemInfo*>(item))
         Sequences.Remove(seq);
 }
 
 // --- Checkpoint chain --------------------------------------------------------------------------
 
-int32_t TCustomRVData::AppendCheckpoint(const std::string& Name, bool RaiseEvent, TRVTag Tag)
+int32_t TCustomRVData::AppendCheckpoint(const std::string& name, bool raiseEvent, RvTag tag)
 {
     if (!EndCheckpoint) {
         auto cp = std::make_unique<TRVCPInfo>();
-        cp->Name = Name;
-        cp->RaiseEvent = RaiseEvent;
-        cp->Tag = std::move(Tag);
+        cp->Name = name;
+        cp->RaiseEvent = raiseEvent;
+        cp->Tag = std::move(tag);
         SetEndCheckpoint(std::move(cp));
     }
     return CheckpointCount - 1;
 }
 
-void TCustomRVData::LinkCheckpointAfter(TRVCPInfo* cp, TRVCPInfo* Prev, TCustomRVItemInfo* Item,
-                                        int32_t ItemNo)
+void TCustomRVData::LinkCheckpointAfter(TRVCPInfo* cp, TRVCPInfo* prev, TCustomRVItemInfo* item,
+                                        int32_t itemNo)
 {
-    cp->Prev = Prev;
-    cp->Next = Prev ? Prev->Next : FirstCheckpoint;
+    cp->Prev = prev;
+    cp->Next = prev ? prev->Next : FirstCheckpoint;
     if (cp->Next)
         cp->Next->Prev = cp;
     else
         LastCheckpoint = cp;
-    if (Prev)
-        Prev->Next = cp;
+    if (prev)
+        prev->Next = cp;
     else
         FirstCheckpoint = cp;
-    cp->ItemInfo = Item;
-    cp->ItemNo = ItemNo;
+    cp->ItemInfo = item;
+    cp->ItemNo = itemNo;
     CheckpointCount = CheckedCount(CheckpointCount, 1);
 }
 
@@ -387,11 +387,11 @@ void TCustomRVData::UnlinkCheckpoint(TRVCPInfo* cp)
     CheckpointCount = CheckedCount(CheckpointCount, -1);
 }
 
-TRVCPInfo* TCustomRVData::FindCheckpointBefore(int32_t ItemNo) const
+TRVCPInfo* TCustomRVData::FindCheckpointBefore(int32_t itemNo) const
 {
-    if (ItemNo >= CountItems())
+    if (itemNo >= CountItems())
         return LastCheckpoint;
-    for (int32_t i = ItemNo - 1; i >= 0; --i) {
+    for (int32_t i = itemNo - 1; i >= 0; --i) {
         if (TRVCPInfo* cp = Items[i]->AttachedCheckpoint.get())
             return cp;
     }
@@ -445,26 +445,26 @@ std::unique_ptr<TRVCPInfo> TCustomRVData::TakeEndCheckpoint()
 
 // --- Events ------------------------------------------------------------------------------------
 
-void TCustomRVData::DoItemAction(TRVItemAction Action, TCustomRVItemInfo* Item,
-                                 TRVRawByteString& Text)
+void TCustomRVData::DoItemAction(ItemAction action, TCustomRVItemInfo* item,
+                                 TRVRawByteString& text)
 {
-    const TRVItemActionEvent& handler = Settings().OnItemAction;
+    const ItemActionEvent& handler = Settings().OnItemAction;
     if (handler)
-        handler(Action, Item, Text, this);
+        handler(action, item, text, this);
 }
 
-void TCustomRVData::DoControlAction(TRVControlAction Action, int32_t ItemNo, TRVHostedControl* ctrl)
+void TCustomRVData::DoControlAction(ControlAction action, int32_t itemNo, RvHostedControl* ctrl)
 {
-    const TRVControlActionEvent& handler = Settings().OnControlAction;
+    const ControlActionEvent& handler = Settings().OnControlAction;
     if (handler)
-        handler(Action, ItemNo, ctrl);
+        handler(action, itemNo, ctrl);
 }
 
-void TCustomRVData::DoAddStyle(TCustomRVInfo& Style)
+void TCustomRVData::DoAddStyle(TCustomRVInfo& style)
 {
-    const TRVAddStyleEvent& handler = Settings().OnAddStyle;
+    const AddStyleEvent& handler = Settings().OnAddStyle;
     if (handler)
-        handler(Style);
+        handler(style);
 }
 
 } // namespace vellum

@@ -18,9 +18,9 @@
 
 namespace vellum {
 
-class TRVHostedControl;
+class RvHostedControl;
 
-class TCustomRVData : public TRVStyleAddedListener {
+class TCustomRVData : public StyleAddedListener {
 public:
     TCustomRVData();
     ~TCustomRVData() override;
@@ -39,63 +39,63 @@ public:
     int32_t ContinuedListLevel = -1;
     int32_t CheckpointCount = 0;
     TRVMarkerList Markers;
-    TRVSeqList Sequences;
+    SeqList Sequences;
 
     // --- Nesting and settings ---------------------------------------------------------------
     // The document that contains the item owning this one; none for a top-level document.
     virtual TCustomRVData* OwnerDocument() const { return FOwnerDocument; }
     // The item owning this document; none for a top-level document.
     virtual TCustomRVItemInfo* OwnerItem() const { return FOwnerItem; }
-    void SetOwner(TCustomRVData* Document, TCustomRVItemInfo* Item);
+    void SetOwner(TCustomRVData* document, TCustomRVItemInfo* item);
     TCustomRVData* TopDocument();
     TCustomRVData* OutermostDocument();
     const TCustomRVData* OutermostDocument() const;
     // Table cells refuse page breaks.
     virtual bool AllowsPageBreaks() const { return true; }
     // The settings of the control that owns the root document.
-    TRVDocumentSettings& Settings();
-    const TRVDocumentSettings& Settings() const;
+    DocumentSettings& Settings();
+    const DocumentSettings& Settings() const;
     TRVStyle* GetRVStyle() const { return Settings().Style; }
     bool TagsArePChars() const { return HasOption(Settings().Options, rvoTagsArePChars); }
-    bool HasDataState(TRVDataStateFlag Flag) const { return HasOption(DataState, Flag); }
-    void SetDataState(TRVDataStateFlag Flag, bool On);
+    bool HasDataState(DataStateFlag flag) const { return HasOption(DataState, flag); }
+    void SetDataState(DataStateFlag flag, bool on);
 
     // --- Item access (index checks raise "Item index is out of bounds") ----------------------
     int32_t CountItems() const { return Items.Count(); }
-    TCustomRVItemInfo* ItemAt(int32_t ItemNo) const { return Items[ItemNo]; }
-    const TRVRawByteString& TextAt(int32_t ItemNo) const { return Items[ItemNo]->Text; }
+    TCustomRVItemInfo* ItemAt(int32_t itemNo) const { return Items[itemNo]; }
+    const TRVRawByteString& TextAt(int32_t itemNo) const { return Items[itemNo]->Text; }
     // The text as 8-bit bytes: UTF-16 text is converted with the code page of its style.
-    TRVRawByteString SingleByteTextAt(int32_t ItemNo) const;
-    int32_t StyleAt(int32_t ItemNo) const { return EffectiveStyleNo(*Items[ItemNo]); }
-    int32_t ParaAt(int32_t ItemNo) const { return Items[ItemNo]->ParaNo; }
-    const TRVTag& TagAt(int32_t ItemNo) const { return Items[ItemNo]->Tag; }
-    uint8_t OptionsAt(int32_t ItemNo) const { return Items[ItemNo]->Options; }
-    TRVCPInfo* CheckpointAt(int32_t ItemNo) const { return Items[ItemNo]->AttachedCheckpoint.get(); }
-    bool StartsLineAt(int32_t ItemNo) const { return !Items[ItemNo]->ContinuesParagraph(); }
-    bool StartsParagraphAt(int32_t ItemNo) const;
-    bool PageBreakAt(int32_t ItemNo) const { return Items[ItemNo]->BreakPageBefore(); }
-    void SetPageBreakAt(int32_t ItemNo, bool PageBreak);
-    bool ExtraIntAt(int32_t ItemNo, int Prop, int32_t& Value) const;
-    bool ExtraStrAt(int32_t ItemNo, int Prop, std::string& Value) const;
-    int32_t FindControl(const TRVHostedControl* ctrl) const;
+    TRVRawByteString SingleByteTextAt(int32_t itemNo) const;
+    int32_t StyleAt(int32_t itemNo) const { return EffectiveStyleNo(*Items[itemNo]); }
+    int32_t ParaAt(int32_t itemNo) const { return Items[itemNo]->ParaNo; }
+    const RvTag& TagAt(int32_t itemNo) const { return Items[itemNo]->Tag; }
+    uint8_t OptionsAt(int32_t itemNo) const { return Items[itemNo]->Options; }
+    TRVCPInfo* CheckpointAt(int32_t itemNo) const { return Items[itemNo]->AttachedCheckpoint.get(); }
+    bool StartsLineAt(int32_t itemNo) const { return !Items[itemNo]->ContinuesParagraph(); }
+    bool StartsParagraphAt(int32_t itemNo) const;
+    bool PageBreakAt(int32_t itemNo) const { return Items[itemNo]->BreakPageBefore(); }
+    void SetPageBreakAt(int32_t itemNo, bool pageBreak);
+    bool ExtraIntAt(int32_t itemNo, int prop, int32_t& value) const;
+    bool ExtraStrAt(int32_t itemNo, int prop, std::string& value) const;
+    int32_t FindControl(const RvHostedControl* ctrl) const;
     // The item's StyleNo; rvsDefStyle yields the DefStyleNo of the item's paragraph style, or 0
     // when that is negative or there is no style sheet.
-    int32_t EffectiveStyleNo(const TCustomRVItemInfo& Item) const;
+    int32_t EffectiveStyleNo(const TCustomRVItemInfo& item) const;
     // The code page of 8-bit text in text style StyleNo: 0 without a style sheet; the style
     // sheet's default for negative numbers and default-charset styles; else the charset's.
-    platform::CodePage CodePageOfStyle(int32_t StyleNo) const;
+    platform::CodePage CodePageOfStyle(int32_t styleNo) const;
 
     // --- Building -----------------------------------------------------------------------------
     // Appends with the paragraph rules; the item's own checkpoint becomes its checkpoint. Text
     // becomes the item's Text (the forms without Text keep the item's own).
-    void AppendItem(const TRVRawByteString& Text, std::unique_ptr<TCustomRVItemInfo> Item);
-    void AppendItem(std::unique_ptr<TCustomRVItemInfo> Item);
+    void AppendItem(const TRVRawByteString& text, std::unique_ptr<TCustomRVItemInfo> item);
+    void AppendItem(std::unique_ptr<TCustomRVItemInfo> item);
     // Inserts without paragraph rules: the item's flags and ParaNo are taken as they are
     // (except that the first item never continues a paragraph). A checkpoint the item carries is
     // linked into the chain at its place.
-    void InsertItemAt(int32_t Index, const TRVRawByteString& Text,
-                      std::unique_ptr<TCustomRVItemInfo> Item);
-    void InsertItemAt(int32_t Index, std::unique_ptr<TCustomRVItemInfo> Item);
+    void InsertItemAt(int32_t index, const TRVRawByteString& text,
+                      std::unique_ptr<TCustomRVItemInfo> item);
+    void InsertItemAt(int32_t index, std::unique_ptr<TCustomRVItemInfo> item);
     // Appends plain text: CR, LF, CR LF, LF CR and FF end paragraphs (FF with a page break),
     // tabs become tab items when the style sheet's SpacesInTab is 0 or less. The first line
     // starts a paragraph numbered FirstParaNo when that is 0 or more, else continues the current
@@ -103,20 +103,20 @@ public:
     // OneParagraph is set. SingleByte says that Text is 8-bit (converted for Unicode styles)
     // rather than UTF-16LE already. Every item gets a copy of Tag. False when an error stopped
     // it; what was appended stays.
-    bool AppendTextLines(std::string_view Text, int32_t StyleNo, int32_t FirstParaNo,
-                         int32_t ParaNo, bool OneParagraph, bool SingleByte, const TRVTag& Tag);
+    bool AppendTextLines(std::string_view text, int32_t styleNo, int32_t firstParaNo,
+                         int32_t paraNo, bool oneParagraph, bool singleByte, const RvTag& tag);
     // Creates the end checkpoint unless one is pending; returns its number in the chain.
-    int32_t AppendCheckpoint(const std::string& Name, bool RaiseEvent, TRVTag Tag);
-    void RemoveItems(int32_t Index, int32_t Count);
+    int32_t AppendCheckpoint(const std::string& name, bool raiseEvent, RvTag tag);
+    void RemoveItems(int32_t index, int32_t count);
     void Clear();
     // Moves every item of Source here with AppendItem, then clears Source.
-    void TakeItemsFrom(TCustomRVData& Source);
+    void TakeItemsFrom(TCustomRVData& source);
     // Gives every item of the paragraph holding ItemNo the paragraph number of its first item.
-    void NormalizeParas(int32_t ItemNo);
+    void NormalizeParas(int32_t itemNo);
 
     // --- Checkpoint chain ----------------------------------------------------------------------
     // The last chained checkpoint attached to an item before ItemNo; none if there is none.
-    TRVCPInfo* FindCheckpointBefore(int32_t ItemNo) const;
+    TRVCPInfo* FindCheckpointBefore(int32_t itemNo) const;
     // Stores each attached checkpoint's item index in its ItemNo.
     void RenumberCheckpoints();
     // Position in the chain (the end checkpoint last); -1 when not in this document.
@@ -125,27 +125,27 @@ public:
     std::unique_ptr<TRVCPInfo> TakeEndCheckpoint();
 
     // --- Events ---------------------------------------------------------------------------------
-    void DoItemAction(TRVItemAction Action, TCustomRVItemInfo* Item, TRVRawByteString& Text);
-    void DoControlAction(TRVControlAction Action, int32_t ItemNo, TRVHostedControl* ctrl);
+    void DoItemAction(ItemAction action, TCustomRVItemInfo* item, TRVRawByteString& text);
+    void DoControlAction(ControlAction action, int32_t itemNo, RvHostedControl* ctrl);
     // A style merge appended Style: the outermost document's OnAddStyle hears of it.
-    void DoAddStyle(TCustomRVInfo& Style) override;
+    void DoAddStyle(TCustomRVInfo& style) override;
 
 protected:
     // The document's own settings, used when it is a root.
-    TRVDocumentSettings FSettings;
+    DocumentSettings FSettings;
 
 private:
-    void ApplyParagraphRules(TCustomRVItemInfo& Item);
-    void TakeOverItemCheckpoint(TCustomRVItemInfo& Item);
-    void LinkCheckpointAfter(TRVCPInfo* cp, TRVCPInfo* Prev, TCustomRVItemInfo* Item,
-                             int32_t ItemNo);
+    void ApplyParagraphRules(TCustomRVItemInfo& item);
+    void TakeOverItemCheckpoint(TCustomRVItemInfo& item);
+    void LinkCheckpointAfter(TRVCPInfo* cp, TRVCPInfo* prev, TCustomRVItemInfo* item,
+                             int32_t itemNo);
     void UnlinkCheckpoint(TRVCPInfo* cp);
-    void RegisterNumbered(int32_t ItemNo);
-    void UnregisterNumbered(TCustomRVItemInfo* Item);
-    void PrepareItemForRemoval(int32_t ItemNo);
-    void FreeItems(std::vector<std::unique_ptr<TCustomRVItemInfo>> Items);
+    void RegisterNumbered(int32_t itemNo);
+    void UnregisterNumbered(TCustomRVItemInfo* item);
+    void PrepareItemForRemoval(int32_t itemNo);
+    void FreeItems(std::vector<std::unique_ptr<TCustomRVItemInfo>> items);
     // The paragraph number an appended item with ParaNo would end up with.
-    int32_t ParaNoForAppend(int32_t ParaNo) const;
+    int32_t ParaNoForAppend(int32_t paraNo) const;
     class TextLineAppender;
 
     TCustomRVData* FOwnerDocument = nullptr;
@@ -153,7 +153,7 @@ private:
 };
 
 // The document of a note's text.
-class TRVNoteData : public TCustomRVData {
+class NoteData : public TCustomRVData {
 };
 
 } // namespace vellum

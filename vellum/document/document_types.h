@@ -33,7 +33,7 @@ constexpr int32_t rvsNoteReference = -205;
 constexpr int32_t rvsDefStyle = 2147483647;
 
 // Item flags, one byte per item exactly as RVF stores it.
-enum TRVItemOption : uint8_t {
+enum ItemOption : uint8_t {
     rvioContinuesParagraph = 1,
     rvioBreakPageBefore = 2,
     rvioStartsNewLine = 4,
@@ -41,7 +41,7 @@ enum TRVItemOption : uint8_t {
 };
 
 // Document state flags (bit numbers of DataState).
-enum TRVDataStateFlag : int {
+enum DataStateFlag : int {
     rvstClearing = 8,
     rvstReadingNested = 18,
     rvstFirstParaContinued = 22,
@@ -50,7 +50,7 @@ enum TRVDataStateFlag : int {
 
 // Viewer options (bit numbers of TRVOptions). Only rvoTagsArePChars has a fixed position that
 // matters outside the program; the others are in-memory switches.
-enum TRVOption : int {
+enum RvOption : int {
     rvoAllowSelection = 0,
     rvoSingleClick = 1,
     rvoScrollToEnd = 2,
@@ -109,9 +109,9 @@ enum TRVFReaderStyleMode { rvf_sIgnore, rvf_sInsertMap, rvf_sInsertMerge };
 // What picture items do for palette displays. This platform has no palettes.
 enum TRVPaletteAction { rvpaDoNothing, rvpaAssignPalette, rvpaCreateCopies, rvpaCreateCopiesEx };
 
-enum TRVItemAction { rviaInserting, rviaInserted, rviaTextModifying, rviaDestroying, rviaMovingToUndoList };
+enum ItemAction { rviaInserting, rviaInserted, rviaTextModifying, rviaDestroying, rviaMovingToUndoList };
 
-enum TRVControlAction {
+enum ControlAction {
     rvcaAfterRVFLoad,
     rvcaDestroy,
     rvcaMoveToUndoList,

@@ -4,18 +4,18 @@
 
 namespace vellum {
 
-TRVGraphicItemInfo::TRVGraphicItemInfo(TCustomRVData* RVData) : TRVRectItemInfo(RVData)
+TRVGraphicItemInfo::TRVGraphicItemInfo(TCustomRVData* rvData) : TRVRectItemInfo(rvData)
 {
     StyleNo = rvsPicture;
 }
 
-TRVGraphicItemInfo::TRVGraphicItemInfo(TCustomRVData* RVData,
-                                       std::shared_ptr<const platform::Picture> Picture,
-                                       uint8_t Placement)
-    : TRVGraphicItemInfo(RVData)
+TRVGraphicItemInfo::TRVGraphicItemInfo(TCustomRVData* rvData,
+                                       std::shared_ptr<const platform::Picture> picture,
+                                       uint8_t placement)
+    : TRVGraphicItemInfo(rvData)
 {
-    this->Picture = std::move(Picture);
-    this->Placement = Placement;
+    this->Picture = std::move(picture);
+    this->Placement = placement;
 }
 
 bool TRVGraphicItemInfo::HoldsBitmap() const
@@ -28,9 +28,9 @@ bool TRVGraphicItemInfo::HoldsIcon() const
     return Picture && Picture->Format() == platform::PictureFormat::Icon;
 }
 
-bool TRVGraphicItemInfo::BoolQuery(int Code) const
+bool TRVGraphicItemInfo::BoolQuery(int code) const
 {
-    switch (Code) {
+    switch (code) {
     case rvbpValid:
         return Picture != nullptr;
     case rvbpReadsDataLines:
@@ -42,136 +42,136 @@ bool TRVGraphicItemInfo::BoolQuery(int Code) const
     case 8:
         return false; // no animation player on this platform
     default:
-        return Code > rvbpStyleApplicable;
+        return code > rvbpStyleApplicable;
     }
 }
 
-bool TRVGraphicItemInfo::BoolQueryStyled(int Code, const TRVStyle* Style) const
+bool TRVGraphicItemInfo::BoolQueryStyled(int code, const TRVStyle* style) const
 {
-    if (Code == 0)
+    if (code == 0)
         return true;
-    if (Code == 1)
+    if (code == 1)
         return !(Picture && Picture->IsMetafile());
     return false;
 }
 
-void TRVGraphicItemInfo::AssignFrom(const TCustomRVItemInfo& Source)
+void TRVGraphicItemInfo::AssignFrom(const TCustomRVItemInfo& source)
 {
-    TRVRectItemInfo::AssignFrom(Source);
-    auto* source = dynamic_cast<const TRVGraphicItemInfo*>(&Source);
-    if (!source)
+    TRVRectItemInfo::AssignFrom(source);
+    auto* src = dynamic_cast<const TRVGraphicItemInfo*>(&source);
+    if (!src)
         return;
-    Picture = source->Picture;
-    resizable = source->resizable;
-    width = source->width;
-    height = source->height;
-    nohtmlsize = source->nohtmlsize;
-    ainterval = source->ainterval;
-    filename = source->filename;
-    alt = source->alt;
-    PictureTransparent = source->PictureTransparent;
-    PictureTransparentMode = source->PictureTransparentMode;
-    PictureTransparentColor = source->PictureTransparentColor;
+    Picture = src->Picture;
+    resizable = src->resizable;
+    width = src->width;
+    height = src->height;
+    nohtmlsize = src->nohtmlsize;
+    ainterval = src->ainterval;
+    filename = src->filename;
+    alt = src->alt;
+    PictureTransparent = src->PictureTransparent;
+    PictureTransparentMode = src->PictureTransparentMode;
+    PictureTransparentColor = src->PictureTransparentColor;
 }
 
-std::unique_ptr<TCustomRVItemInfo> TRVGraphicItemInfo::NewSameClass(TCustomRVData* RVData) const
+std::unique_ptr<TCustomRVItemInfo> TRVGraphicItemInfo::NewSameClass(TCustomRVData* rvData) const
 {
-    return std::make_unique<TRVGraphicItemInfo>(RVData);
+    return std::make_unique<TRVGraphicItemInfo>(rvData);
 }
 
-bool TRVGraphicItemInfo::StoreExtraInt(int Prop, int32_t Value)
+bool TRVGraphicItemInfo::StoreExtraInt(int prop, int32_t value)
 {
-    switch (Prop) {
-    case rvepWidth: width = Value; return true;
-    case rvepHeight: height = Value; return true;
-    case rvepMinHeightOnPage: minheightonpage = Value; return true;
-    case rvepResizable: resizable = Value != 0; return true;
-    case rvepNoHtmlSize: nohtmlsize = Value != 0; return true;
-    case rvepAInterval: ainterval = Value; return true;
+    switch (prop) {
+    case rvepWidth: width = value; return true;
+    case rvepHeight: height = value; return true;
+    case rvepMinHeightOnPage: minheightonpage = value; return true;
+    case rvepResizable: resizable = value != 0; return true;
+    case rvepNoHtmlSize: nohtmlsize = value != 0; return true;
+    case rvepAInterval: ainterval = value; return true;
     case rvepTransparent:
         if (!HoldsBitmap())
             return false;
-        PictureTransparent = Value != 0;
+        PictureTransparent = value != 0;
         return true;
     case rvepTMode:
         if (!HoldsBitmap())
             return false;
-        PictureTransparentMode = Value;
+        PictureTransparentMode = value;
         return true;
     case rvepTColor:
         if (!HoldsBitmap())
             return false;
-        PictureTransparentColor = Value;
+        PictureTransparentColor = value;
         return true;
     default:
-        return TRVRectItemInfo::StoreExtraInt(Prop, Value);
+        return TRVRectItemInfo::StoreExtraInt(prop, value);
     }
 }
 
-bool TRVGraphicItemInfo::FetchExtraInt(int Prop, int32_t& Value) const
+bool TRVGraphicItemInfo::FetchExtraInt(int prop, int32_t& value) const
 {
-    switch (Prop) {
-    case rvepWidth: Value = width; return true;
-    case rvepHeight: Value = height; return true;
-    case rvepMinHeightOnPage: Value = minheightonpage; return true;
-    case rvepResizable: Value = resizable; return true;
-    case rvepNoHtmlSize: Value = nohtmlsize; return true;
-    case rvepAInterval: Value = ainterval; return true;
+    switch (prop) {
+    case rvepWidth: value = width; return true;
+    case rvepHeight: value = height; return true;
+    case rvepMinHeightOnPage: value = minheightonpage; return true;
+    case rvepResizable: value = resizable; return true;
+    case rvepNoHtmlSize: value = nohtmlsize; return true;
+    case rvepAInterval: value = ainterval; return true;
     case rvepTransparent:
-        Value = PictureTransparent;
+        value = PictureTransparent;
         return HoldsBitmap();
     case rvepTMode:
-        Value = PictureTransparentMode;
+        value = PictureTransparentMode;
         return HoldsBitmap();
     case rvepTColor:
-        Value = PictureTransparentColor;
+        value = PictureTransparentColor;
         return HoldsBitmap();
     default:
-        return TRVRectItemInfo::FetchExtraInt(Prop, Value);
+        return TRVRectItemInfo::FetchExtraInt(prop, value);
     }
 }
 
-bool TRVGraphicItemInfo::StoreExtraStr(int Prop, const std::string& Value)
+bool TRVGraphicItemInfo::StoreExtraStr(int prop, const std::string& value)
 {
-    switch (Prop) {
-    case rvespAlt: alt = Value; return true;
-    case rvespFilename: filename = Value; return true;
-    default: return TRVRectItemInfo::StoreExtraStr(Prop, Value);
+    switch (prop) {
+    case rvespAlt: alt = value; return true;
+    case rvespFilename: filename = value; return true;
+    default: return TRVRectItemInfo::StoreExtraStr(prop, value);
     }
 }
 
-bool TRVGraphicItemInfo::FetchExtraStr(int Prop, std::string& Value) const
+bool TRVGraphicItemInfo::FetchExtraStr(int prop, std::string& value) const
 {
-    switch (Prop) {
-    case rvespAlt: Value = alt; return true;
-    case rvespFilename: Value = filename; return true;
-    default: return TRVRectItemInfo::FetchExtraStr(Prop, Value);
+    switch (prop) {
+    case rvespAlt: value = alt; return true;
+    case rvespFilename: value = filename; return true;
+    default: return TRVRectItemInfo::FetchExtraStr(prop, value);
     }
 }
 
-TRVHotGraphicItemInfo::TRVHotGraphicItemInfo(TCustomRVData* RVData) : TRVGraphicItemInfo(RVData)
+TRVHotGraphicItemInfo::TRVHotGraphicItemInfo(TCustomRVData* rvData) : TRVGraphicItemInfo(rvData)
 {
     StyleNo = rvsHotPicture;
 }
 
-TRVHotGraphicItemInfo::TRVHotGraphicItemInfo(TCustomRVData* RVData,
-                                             std::shared_ptr<const platform::Picture> Picture,
-                                             uint8_t Placement)
-    : TRVGraphicItemInfo(RVData, std::move(Picture), Placement)
+TRVHotGraphicItemInfo::TRVHotGraphicItemInfo(TCustomRVData* rvData,
+                                             std::shared_ptr<const platform::Picture> picture,
+                                             uint8_t placement)
+    : TRVGraphicItemInfo(rvData, std::move(picture), placement)
 {
     StyleNo = rvsHotPicture;
 }
 
-bool TRVHotGraphicItemInfo::BoolQueryStyled(int Code, const TRVStyle* Style) const
+bool TRVHotGraphicItemInfo::BoolQueryStyled(int code, const TRVStyle* style) const
 {
-    if (Code == rvbpxJump || Code == rvbpxMouseSensitive || Code == 5)
+    if (code == rvbpxJump || code == rvbpxMouseSensitive || code == 5)
         return true;
-    return TRVGraphicItemInfo::BoolQueryStyled(Code, Style);
+    return TRVGraphicItemInfo::BoolQueryStyled(code, style);
 }
 
-std::unique_ptr<TCustomRVItemInfo> TRVHotGraphicItemInfo::NewSameClass(TCustomRVData* RVData) const
+std::unique_ptr<TCustomRVItemInfo> TRVHotGraphicItemInfo::NewSameClass(TCustomRVData* rvData) const
 {
-    return std::make_unique<TRVHotGraphicItemInfo>(RVData);
+    return std::make_unique<TRVHotGraphicItemInfo>(rvData);
 }
 
 

@@ -11,10 +11,10 @@ namespace vellum {
 
 class TRVGraphicItemInfo : public TRVRectItemInfo {
 public:
-    explicit TRVGraphicItemInfo(TCustomRVData* RVData);
+    explicit TRVGraphicItemInfo(TCustomRVData* rvData);
     // A picture item made in code around Picture with a placement.
-    TRVGraphicItemInfo(TCustomRVData* RVData, std::shared_ptr<const platform::Picture> Picture,
-                       uint8_t Placement);
+    TRVGraphicItemInfo(TCustomRVData* rvData, std::shared_ptr<const platform::Picture> picture,
+                       uint8_t placement);
 
     // Pictures are immutable once decoded, so copies share them; that is the same as
     // duplicating them.
@@ -36,16 +36,16 @@ public:
     int32_t ContentWidth() const override;
     int32_t ContentHeight() const override;
     int32_t NarrowestWidth(const ResolutionPair& resolution) const override;
-    bool BoolQuery(int Code) const override;
-    bool BoolQueryStyled(int Code, const TRVStyle* Style) const override;
+    bool BoolQuery(int code) const override;
+    bool BoolQueryStyled(int code, const TRVStyle* style) const override;
     void Paint(int x, int y, const TRVDrawLineInfo& drawItem, TRVStyle& style, ItemDrawState state,
                platform::Canvas& canvas) override;
-    void AssignFrom(const TCustomRVItemInfo& Source) override;
-    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* RVData) const override;
-    bool StoreExtraInt(int Prop, int32_t Value) override;
-    bool FetchExtraInt(int Prop, int32_t& Value) const override;
-    bool StoreExtraStr(int Prop, const std::string& Value) override;
-    bool FetchExtraStr(int Prop, std::string& Value) const override;
+    void AssignFrom(const TCustomRVItemInfo& source) override;
+    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* rvData) const override;
+    bool StoreExtraInt(int prop, int32_t value) override;
+    bool FetchExtraInt(int prop, int32_t& value) const override;
+    bool StoreExtraStr(int prop, const std::string& value) override;
+    bool FetchExtraStr(int prop, std::string& value) const override;
 
 private:
     bool HoldsBitmap() const;
@@ -54,11 +54,11 @@ private:
 
 class TRVHotGraphicItemInfo : public TRVGraphicItemInfo {
 public:
-    explicit TRVHotGraphicItemInfo(TCustomRVData* RVData);
-    TRVHotGraphicItemInfo(TCustomRVData* RVData, std::shared_ptr<const platform::Picture> Picture,
-                          uint8_t Placement);
-    bool BoolQueryStyled(int Code, const TRVStyle* Style) const override;
-    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* RVData) const override;
+    explicit TRVHotGraphicItemInfo(TCustomRVData* rvData);
+    TRVHotGraphicItemInfo(TCustomRVData* rvData, std::shared_ptr<const platform::Picture> picture,
+                          uint8_t placement);
+    bool BoolQueryStyled(int code, const TRVStyle* style) const override;
+    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* rvData) const override;
 };
 
 } // namespace vellum

@@ -10,7 +10,7 @@
 
 namespace vellum {
 
-class TRVHostedControl {
+class RvHostedControl {
 public:
     std::string ClassName;
     std::string Name;

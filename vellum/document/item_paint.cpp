@@ -20,10 +20,10 @@ platform::Rect BoxAt(int x, int y, const TRVDrawLineInfo& drawItem)
 }
 
 // The selection colour of the focus state, else the current-item colour, else FALLBACK.
-TColor FrameColor(const TRVStyle& style, ItemDrawState state, TColor fallback)
+platform::Color FrameColor(const TRVStyle& style, ItemDrawState state, platform::Color fallback)
 {
     if (state.Contains(idsSelected)) {
-        const TColor selection = state.Contains(idsControlFocused) ? style.SelColor : style.InactiveSelColor;
+        const platform::Color selection = state.Contains(idsControlFocused) ? style.SelColor : style.InactiveSelColor;
         if (selection != clNone)
             return selection;
     }
@@ -58,7 +58,7 @@ void TRVGraphicItemInfo::Paint(int x, int y, const TRVDrawLineInfo& drawItem, TR
     const bool decoded = Picture && Picture->Width() > 0 && Picture->Height() > 0;
     if (decoded)
         canvas.StretchPicture(*Picture, content);
-    const TColor frame = FrameColor(style, state, decoded ? clNone : clBtnShadow);
+    const platform::Color frame = FrameColor(style, state, decoded ? clNone : clBtnShadow);
     canvas.FrameRect(box, frame);
 }
 

@@ -15,11 +15,11 @@
 
 namespace vellum {
 
-TRVItemInfoClass TextItemClass = &CreateItemOfClass<TRVTextItemInfo>;
+ItemInfoClass TextItemClass = &CreateItemOfClass<TRVTextItemInfo>;
 
-std::unique_ptr<TCustomRVItemInfo> CreateTextItem(TCustomRVData* RVData)
+std::unique_ptr<TCustomRVItemInfo> CreateTextItem(TCustomRVData* rvData)
 {
-    return TextItemClass(RVData);
+    return TextItemClass(rvData);
 }
 
 namespace {
@@ -37,9 +37,9 @@ std::vector<TVellumItemTypeInfo>& Registry()
     return registry;
 }
 
-TRVItemInfoClass BuiltInClass(int32_t StyleNo)
+ItemInfoClass BuiltInClass(int32_t styleNo)
 {
-    switch (StyleNo) {
+    switch (styleNo) {
     case rvsBreak: return &CreateItemOfClass<TRVBreakItemInfo>;
     case rvsPicture: return &CreateItemOfClass<TRVGraphicItemInfo>;
     case rvsHotspot: return &CreateItemOfClass<TRVHotspotItemInfo>;
@@ -52,10 +52,10 @@ TRVItemInfoClass BuiltInClass(int32_t StyleNo)
     }
 }
 
-TRVItemInfoClass RegisteredClass(int32_t StyleNo)
+ItemInfoClass RegisteredClass(int32_t styleNo)
 {
     for (const TVellumItemTypeInfo& entry : Registry()) {
-        if (entry.StyleNo == StyleNo)
+        if (entry.StyleNo == styleNo)
             return entry.ItemClass;
     }
     return nullptr;
@@ -63,27 +63,27 @@ TRVItemInfoClass RegisteredClass(int32_t StyleNo)
 
 } // namespace
 
-void RegisterVellumItemClass(int32_t StyleNo, TRVItemInfoClass ItemClass)
+void RegisterVellumItemClass(int32_t styleNo, ItemInfoClass itemClass)
 {
-    if (StyleNo >= -9 || !ItemClass)
+    if (styleNo >= -9 || !itemClass)
         ThrowVellumError(messages::kStyleNoRegistered);
-    TRVItemInfoClass present = RegisteredClass(StyleNo);
-    if (present == ItemClass)
+    ItemInfoClass present = RegisteredClass(styleNo);
+    if (present == itemClass)
         return;
     if (present)
         ThrowVellumError(messages::kStyleNoRegistered);
-    Registry().push_back({StyleNo, ItemClass});
+    Registry().push_back({styleNo, itemClass});
 }
 
-std::unique_ptr<TCustomRVItemInfo> CreateItemByStyleNo(TCustomRVData* RVData, int32_t StyleNo)
+std::unique_ptr<TCustomRVItemInfo> CreateItemByStyleNo(TCustomRVData* rvData, int32_t styleNo)
 {
-    TRVItemInfoClass itemClass = StyleNo >= 0 ? TextItemClass : BuiltInClass(StyleNo);
+    ItemInfoClass itemClass = styleNo >= 0 ? TextItemClass : BuiltInClass(styleNo);
     if (!itemClass)
-        itemClass = RegisteredClass(StyleNo);
+        itemClass = RegisteredClass(styleNo);
     if (!itemClass)
         return nullptr;
-    std::unique_ptr<TCustomRVItemInfo> item = itemClass(RVData);
-    item->StyleNo = StyleNo;
+    std::unique_ptr<TCustomRVItemInfo> item = itemClass(rvData);
+    item->StyleNo = styleNo;
     return item;
 }
 

@@ -10,32 +10,32 @@
 namespace vellum {
 
 // A class of items, represented by the function that creates a default instance of it.
-using TRVItemInfoClass = std::unique_ptr<TCustomRVItemInfo> (*)(TCustomRVData* RVData);
+using ItemInfoClass = std::unique_ptr<TCustomRVItemInfo> (*)(TCustomRVData* rvData);
 
 template <typename T>
-std::unique_ptr<TCustomRVItemInfo> CreateItemOfClass(TCustomRVData* RVData)
+std::unique_ptr<TCustomRVItemInfo> CreateItemOfClass(TCustomRVData* rvData)
 {
-    return std::make_unique<T>(RVData);
+    return std::make_unique<T>(rvData);
 }
 
 struct TVellumItemTypeInfo {
     int32_t StyleNo;
-    TRVItemInfoClass ItemClass;
+    ItemInfoClass ItemClass;
 };
 
 // The class of text items (initially TRVTextItemInfo).
-extern TRVItemInfoClass TextItemClass;
+extern ItemInfoClass TextItemClass;
 // A new text item of TextItemClass.
-std::unique_ptr<TCustomRVItemInfo> CreateTextItem(TCustomRVData* RVData);
+std::unique_ptr<TCustomRVItemInfo> CreateTextItem(TCustomRVData* rvData);
 
 // Registers ItemClass for StyleNo. Only numbers below -9 are accepted; a number that is already
 // registered with another class, or a number of -9 or more, raises "Can't register Vellum item
 // type - this StyleNo is already registered". Registering the same pair again does nothing.
 // Labels, sequences, footnotes, endnotes and note references are registered from the start;
 // the table layer registers tables (rvsTable) itself.
-void RegisterVellumItemClass(int32_t StyleNo, TRVItemInfoClass ItemClass);
+void RegisterVellumItemClass(int32_t styleNo, ItemInfoClass itemClass);
 
 // Makes an item for StyleNo with that StyleNo, or none for a number that names no item kind.
-std::unique_ptr<TCustomRVItemInfo> CreateItemByStyleNo(TCustomRVData* RVData, int32_t StyleNo);
+std::unique_ptr<TCustomRVItemInfo> CreateItemByStyleNo(TCustomRVData* rvData, int32_t styleNo);
 
 } // namespace vellum

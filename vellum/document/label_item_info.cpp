@@ -5,17 +5,17 @@
 
 namespace vellum {
 
-TRVLabelItemInfo::TRVLabelItemInfo(TCustomRVData* RVData) : TRVRectItemInfo(RVData), FRVData(RVData)
+TRVLabelItemInfo::TRVLabelItemInfo(TCustomRVData* rvData) : TRVRectItemInfo(rvData), FRVData(rvData)
 {
     StyleNo = rvsLabel;
 }
 
-TRVLabelItemInfo::TRVLabelItemInfo(TCustomRVData* RVData, int32_t TextStyleNo,
-                                   const std::string& Caption)
-    : TRVLabelItemInfo(RVData)
+TRVLabelItemInfo::TRVLabelItemInfo(TCustomRVData* rvData, int32_t textStyleNo,
+                                   const std::string& caption)
+    : TRVLabelItemInfo(rvData)
 {
-    CaptionStyleNo = TextStyleNo;
-    this->Caption = Caption;
+    CaptionStyleNo = textStyleNo;
+    this->Caption = caption;
 }
 
 void TRVLabelItemInfo::SetCaption(const std::string& value)
@@ -34,9 +34,9 @@ void TRVLabelItemInfo::SetDrawingTextStyle(int32_t value)
     MarkCaptionNotMeasured();
 }
 
-bool TRVLabelItemInfo::BoolQuery(int Code) const
+bool TRVLabelItemInfo::BoolQuery(int code) const
 {
-    switch (Code) {
+    switch (code) {
     case rvbpValid:
     case rvbpReadsDataLines:
     case rvbpDrawingChangesFont:
@@ -45,33 +45,33 @@ bool TRVLabelItemInfo::BoolQuery(int Code) const
     case rvbpStyleApplicable:
         return !LockCaptionStyle;
     default:
-        return Code > rvbpStyleApplicable;
+        return code > rvbpStyleApplicable;
     }
 }
 
-void TRVLabelItemInfo::AfterInsertion(TCustomRVData& RVData, int32_t ItemNo)
+void TRVLabelItemInfo::AfterInsertion(TCustomRVData& rvData, int32_t itemNo)
 {
-    FRVData = &RVData;
-    TRVRectItemInfo::AfterInsertion(RVData, ItemNo);
+    FRVData = &rvData;
+    TRVRectItemInfo::AfterInsertion(rvData, itemNo);
 }
 
-void TRVLabelItemInfo::AssignFrom(const TCustomRVItemInfo& Source)
+void TRVLabelItemInfo::AssignFrom(const TCustomRVItemInfo& source)
 {
-    TRVRectItemInfo::AssignFrom(Source);
-    auto* source = dynamic_cast<const TRVLabelItemInfo*>(&Source);
-    if (!source)
+    TRVRectItemInfo::AssignFrom(source);
+    auto* src = dynamic_cast<const TRVLabelItemInfo*>(&source);
+    if (!src)
         return;
-    Caption = source->Caption;
-    CaptionStyleNo = source->CaptionStyleNo;
-    MinCaptionWidth = source->MinCaptionWidth;
-    CaptionAlign = source->CaptionAlign;
-    LockCaptionStyle = source->LockCaptionStyle;
+    Caption = src->Caption;
+    CaptionStyleNo = src->CaptionStyleNo;
+    MinCaptionWidth = src->MinCaptionWidth;
+    CaptionAlign = src->CaptionAlign;
+    LockCaptionStyle = src->LockCaptionStyle;
     MarkCaptionNotMeasured();
 }
 
-std::unique_ptr<TCustomRVItemInfo> TRVLabelItemInfo::NewSameClass(TCustomRVData* RVData) const
+std::unique_ptr<TCustomRVItemInfo> TRVLabelItemInfo::NewSameClass(TCustomRVData* rvData) const
 {
-    return std::make_unique<TRVLabelItemInfo>(RVData);
+    return std::make_unique<TRVLabelItemInfo>(rvData);
 }
 
 

@@ -9,8 +9,8 @@ namespace vellum {
 
 class TRVLabelItemInfo : public TRVRectItemInfo {
 public:
-    explicit TRVLabelItemInfo(TCustomRVData* RVData);
-    TRVLabelItemInfo(TCustomRVData* RVData, int32_t TextStyleNo, const std::string& Caption);
+    explicit TRVLabelItemInfo(TCustomRVData* rvData);
+    TRVLabelItemInfo(TCustomRVData* rvData, int32_t textStyleNo, const std::string& caption);
 
     std::string Caption;
     int32_t CaptionStyleNo = 0;
@@ -25,7 +25,7 @@ public:
 
     // The document the label was read into or placed in (its style sheet measures the caption).
     TCustomRVData* GetDocument() const { return FRVData; }
-    void SetDocument(TCustomRVData* RVData) { FRVData = RVData; }
+    void SetDocument(TCustomRVData* rvData) { FRVData = rvData; }
     void MarkCaptionNotMeasured() { CaptionMeasured = false; }
     // Sets the caption; the size is measured again when it changed.
     void SetCaption(const std::string& value);
@@ -37,13 +37,13 @@ public:
 
     int32_t DrawingTextStyle() const override { return CaptionStyleNo; }
     void SetDrawingTextStyle(int32_t value) override;
-    bool BoolQuery(int Code) const override;
-    bool BoolQueryStyled(int Code, const TRVStyle* Style) const override;
-    void BeforeLoading(TCustomRVData& RVData) override { FRVData = &RVData; }
-    void AfterInsertion(TCustomRVData& RVData, int32_t ItemNo) override;
+    bool BoolQuery(int code) const override;
+    bool BoolQueryStyled(int code, const TRVStyle* style) const override;
+    void BeforeLoading(TCustomRVData& rvData) override { FRVData = &rvData; }
+    void AfterInsertion(TCustomRVData& rvData, int32_t itemNo) override;
     void AfterLoading() override { MarkCaptionNotMeasured(); }
-    void AssignFrom(const TCustomRVItemInfo& Source) override;
-    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* RVData) const override;
+    void AssignFrom(const TCustomRVItemInfo& source) override;
+    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* rvData) const override;
 
 private:
     TCustomRVData* FRVData = nullptr;

@@ -10,63 +10,63 @@ void NoteListIndex(TRVMarkerItemInfo* item, int32_t index)
     item->MarkerListIndex = index;
 }
 
-TRVMarkerItemInfo::TRVMarkerItemInfo(TCustomRVData* RVData) : TRVRectItemInfo(RVData)
+TRVMarkerItemInfo::TRVMarkerItemInfo(TCustomRVData* rvData) : TRVRectItemInfo(rvData)
 {
     StyleNo = rvsListMarker;
     // A marker always begins its paragraph.
     Options &= static_cast<uint8_t>(~rvioContinuesParagraph);
 }
 
-TRVMarkerItemInfo::TRVMarkerItemInfo(TCustomRVData* RVData, int32_t ListNo, int32_t Level,
-                                     int32_t StartFrom, bool ResetNumbering)
-    : TRVMarkerItemInfo(RVData)
+TRVMarkerItemInfo::TRVMarkerItemInfo(TCustomRVData* rvData, int32_t listNo, int32_t level,
+                                     int32_t startFrom, bool resetNumbering)
+    : TRVMarkerItemInfo(rvData)
 {
-    this->ListNo = ListNo;
-    this->Level = Level;
-    this->StartFrom = StartFrom;
-    this->ResetNumbering = ResetNumbering;
+    this->ListNo = listNo;
+    this->Level = level;
+    this->StartFrom = startFrom;
+    this->ResetNumbering = resetNumbering;
 }
 
-bool TRVMarkerItemInfo::BoolQuery(int Code) const
+bool TRVMarkerItemInfo::BoolQuery(int code) const
 {
-    if (Code == rvbpDrawingChangesFont || Code == rvbpGivesUnicodeText)
+    if (code == rvbpDrawingChangesFont || code == rvbpGivesUnicodeText)
         return true;
-    return TRVRectItemInfo::BoolQuery(Code);
+    return TRVRectItemInfo::BoolQuery(code);
 }
 
-void TRVMarkerItemInfo::AssignFrom(const TCustomRVItemInfo& Source)
+void TRVMarkerItemInfo::AssignFrom(const TCustomRVItemInfo& source)
 {
-    TRVRectItemInfo::AssignFrom(Source);
-    auto* source = dynamic_cast<const TRVMarkerItemInfo*>(&Source);
-    if (!source)
+    TRVRectItemInfo::AssignFrom(source);
+    auto* src = dynamic_cast<const TRVMarkerItemInfo*>(&source);
+    if (!src)
         return;
-    ListNo = source->ListNo;
-    Level = source->Level;
-    StartFrom = source->StartFrom;
-    ResetNumbering = source->ResetNumbering;
-    nohtmlsize = source->nohtmlsize;
-    Counter = source->Counter;
-    MarkerText = source->MarkerText;
+    ListNo = src->ListNo;
+    Level = src->Level;
+    StartFrom = src->StartFrom;
+    ResetNumbering = src->ResetNumbering;
+    nohtmlsize = src->nohtmlsize;
+    Counter = src->Counter;
+    MarkerText = src->MarkerText;
 }
 
-std::unique_ptr<TCustomRVItemInfo> TRVMarkerItemInfo::NewSameClass(TCustomRVData* RVData) const
+std::unique_ptr<TCustomRVItemInfo> TRVMarkerItemInfo::NewSameClass(TCustomRVData* rvData) const
 {
-    return std::make_unique<TRVMarkerItemInfo>(RVData);
+    return std::make_unique<TRVMarkerItemInfo>(rvData);
 }
 
-bool TRVMarkerItemInfo::StoreExtraInt(int Prop, int32_t Value)
+bool TRVMarkerItemInfo::StoreExtraInt(int prop, int32_t value)
 {
-    if (Prop != rvepNoHtmlSize)
-        return TRVRectItemInfo::StoreExtraInt(Prop, Value);
-    nohtmlsize = Value != 0;
+    if (prop != rvepNoHtmlSize)
+        return TRVRectItemInfo::StoreExtraInt(prop, value);
+    nohtmlsize = value != 0;
     return true;
 }
 
-bool TRVMarkerItemInfo::FetchExtraInt(int Prop, int32_t& Value) const
+bool TRVMarkerItemInfo::FetchExtraInt(int prop, int32_t& value) const
 {
-    if (Prop != rvepNoHtmlSize)
-        return TRVRectItemInfo::FetchExtraInt(Prop, Value);
-    Value = nohtmlsize;
+    if (prop != rvepNoHtmlSize)
+        return TRVRectItemInfo::FetchExtraInt(prop, value);
+    value = nohtmlsize;
     return true;
 }
 

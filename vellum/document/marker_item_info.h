@@ -9,9 +9,9 @@ namespace vellum {
 
 class TRVMarkerItemInfo : public TRVRectItemInfo {
 public:
-    explicit TRVMarkerItemInfo(TCustomRVData* RVData);
-    TRVMarkerItemInfo(TCustomRVData* RVData, int32_t ListNo, int32_t Level, int32_t StartFrom,
-                      bool ResetNumbering);
+    explicit TRVMarkerItemInfo(TCustomRVData* rvData);
+    TRVMarkerItemInfo(TCustomRVData* rvData, int32_t listNo, int32_t level, int32_t startFrom,
+                      bool resetNumbering);
 
     int32_t ListNo = -1; // index into the list styles; -1 none
     int32_t Level = 0;   // -1 none
@@ -31,12 +31,12 @@ public:
     int32_t ContentHeight() const override { return CachedHeight; }
     ItemLayoutSize MeasureForLayout(const ItemLayoutContext& context) override;
 
-    bool BoolQuery(int Code) const override;
-    bool BoolQueryStyled(int Code, const TRVStyle* Style) const override;
-    void AssignFrom(const TCustomRVItemInfo& Source) override;
-    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* RVData) const override;
-    bool StoreExtraInt(int Prop, int32_t Value) override;
-    bool FetchExtraInt(int Prop, int32_t& Value) const override;
+    bool BoolQuery(int code) const override;
+    bool BoolQueryStyled(int code, const TRVStyle* style) const override;
+    void AssignFrom(const TCustomRVItemInfo& source) override;
+    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* rvData) const override;
+    bool StoreExtraInt(int prop, int32_t value) override;
+    bool FetchExtraInt(int prop, int32_t& value) const override;
 };
 
 } // namespace vellum

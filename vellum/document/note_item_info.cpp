@@ -2,10 +2,10 @@
 
 namespace vellum {
 
-TCustomRVNoteItemInfo::TCustomRVNoteItemInfo(TCustomRVData* RVData)
-    : TRVSeqItemInfo(RVData), NoteDocument(std::make_unique<TRVNoteData>())
+TCustomRVNoteItemInfo::TCustomRVNoteItemInfo(TCustomRVData* rvData)
+    : TRVSeqItemInfo(rvData), NoteDocument(std::make_unique<NoteData>())
 {
-    AdoptNoteDocument(RVData);
+    AdoptNoteDocument(rvData);
 }
 
 TCustomRVNoteItemInfo::~TCustomRVNoteItemInfo()
@@ -16,10 +16,10 @@ TCustomRVNoteItemInfo::~TCustomRVNoteItemInfo()
         NoteDocument->SetOwner(nullptr, nullptr);
 }
 
-void TCustomRVNoteItemInfo::AdoptNoteDocument(TCustomRVData* RVData)
+void TCustomRVNoteItemInfo::AdoptNoteDocument(TCustomRVData* rvData)
 {
     if (NoteDocument)
-        NoteDocument->SetOwner(RVData, RVData ? this : nullptr);
+        NoteDocument->SetOwner(rvData, rvData ? this : nullptr);
 }
 
 void TCustomRVNoteItemInfo::UpdateCaption()
@@ -33,68 +33,68 @@ void TCustomRVNoteItemInfo::UpdateCaption()
     }
 }
 
-void TCustomRVNoteItemInfo::BeforeLoading(TCustomRVData& RVData)
+void TCustomRVNoteItemInfo::BeforeLoading(TCustomRVData& rvData)
 {
-    TRVSeqItemInfo::BeforeLoading(RVData);
-    AdoptNoteDocument(&RVData);
+    TRVSeqItemInfo::BeforeLoading(rvData);
+    AdoptNoteDocument(&rvData);
 }
 
-void TCustomRVNoteItemInfo::AfterInsertion(TCustomRVData& RVData, int32_t ItemNo)
+void TCustomRVNoteItemInfo::AfterInsertion(TCustomRVData& rvData, int32_t itemNo)
 {
-    AdoptNoteDocument(&RVData);
-    TRVSeqItemInfo::AfterInsertion(RVData, ItemNo);
+    AdoptNoteDocument(&rvData);
+    TRVSeqItemInfo::AfterInsertion(rvData, itemNo);
 }
 
-TCustomRVData* TCustomRVNoteItemInfo::NestedDocument(int32_t Index) const
+TCustomRVData* TCustomRVNoteItemInfo::NestedDocument(int32_t index) const
 {
-    return Index == 0 ? NoteDocument.get() : nullptr;
+    return index == 0 ? NoteDocument.get() : nullptr;
 }
 
-std::unique_ptr<TCustomRVData> TCustomRVNoteItemInfo::ReleaseNestedDocument(int32_t Index)
+std::unique_ptr<TCustomRVData> TCustomRVNoteItemInfo::ReleaseNestedDocument(int32_t index)
 {
-    if (Index != 0)
+    if (index != 0)
         return nullptr;
     return std::unique_ptr<TCustomRVData>(NoteDocument.release());
 }
 
-TRVFootnoteItemInfo::TRVFootnoteItemInfo(TCustomRVData* RVData) : TCustomRVNoteItemInfo(RVData)
+TRVFootnoteItemInfo::TRVFootnoteItemInfo(TCustomRVData* rvData) : TCustomRVNoteItemInfo(rvData)
 {
     StyleNo = rvsFootnote;
     CounterName = kFootnoteSeqName;
 }
 
-TRVFootnoteItemInfo::TRVFootnoteItemInfo(TCustomRVData* RVData, int32_t TextStyleNo,
-                                         int32_t StartFrom, bool Reset)
-    : TRVFootnoteItemInfo(RVData)
+TRVFootnoteItemInfo::TRVFootnoteItemInfo(TCustomRVData* rvData, int32_t textStyleNo,
+                                         int32_t startFrom, bool reset)
+    : TRVFootnoteItemInfo(rvData)
 {
-    SetNumbering(TextStyleNo, StartFrom, Reset);
+    SetNumbering(textStyleNo, startFrom, reset);
 }
 
-std::unique_ptr<TCustomRVItemInfo> TRVFootnoteItemInfo::NewSameClass(TCustomRVData* RVData) const
+std::unique_ptr<TCustomRVItemInfo> TRVFootnoteItemInfo::NewSameClass(TCustomRVData* rvData) const
 {
-    return std::make_unique<TRVFootnoteItemInfo>(RVData);
+    return std::make_unique<TRVFootnoteItemInfo>(rvData);
 }
 
-TRVEndnoteItemInfo::TRVEndnoteItemInfo(TCustomRVData* RVData) : TCustomRVNoteItemInfo(RVData)
+TRVEndnoteItemInfo::TRVEndnoteItemInfo(TCustomRVData* rvData) : TCustomRVNoteItemInfo(rvData)
 {
     StyleNo = rvsEndnote;
     CounterName = kEndnoteSeqName;
 }
 
-TRVEndnoteItemInfo::TRVEndnoteItemInfo(TCustomRVData* RVData, int32_t TextStyleNo,
-                                       int32_t StartFrom, bool Reset)
-    : TRVEndnoteItemInfo(RVData)
+TRVEndnoteItemInfo::TRVEndnoteItemInfo(TCustomRVData* rvData, int32_t textStyleNo,
+                                       int32_t startFrom, bool reset)
+    : TRVEndnoteItemInfo(rvData)
 {
-    SetNumbering(TextStyleNo, StartFrom, Reset);
+    SetNumbering(textStyleNo, startFrom, reset);
     NumberFormat = rvseqLowerRoman;
 }
 
-std::unique_ptr<TCustomRVItemInfo> TRVEndnoteItemInfo::NewSameClass(TCustomRVData* RVData) const
+std::unique_ptr<TCustomRVItemInfo> TRVEndnoteItemInfo::NewSameClass(TCustomRVData* rvData) const
 {
-    return std::make_unique<TRVEndnoteItemInfo>(RVData);
+    return std::make_unique<TRVEndnoteItemInfo>(rvData);
 }
 
-TRVNoteReferenceItemInfo::TRVNoteReferenceItemInfo(TCustomRVData* RVData) : TRVLabelItemInfo(RVData)
+TRVNoteReferenceItemInfo::TRVNoteReferenceItemInfo(TCustomRVData* rvData) : TRVLabelItemInfo(rvData)
 {
     StyleNo = rvsNoteReference;
 }
@@ -111,15 +111,15 @@ void TRVNoteReferenceItemInfo::UpdateCaptionFromNote()
     SetCaption(note ? note->BuildCaption() : std::string());
 }
 
-void TRVNoteReferenceItemInfo::AfterInsertion(TCustomRVData& RVData, int32_t ItemNo)
+void TRVNoteReferenceItemInfo::AfterInsertion(TCustomRVData& rvData, int32_t itemNo)
 {
-    TRVLabelItemInfo::AfterInsertion(RVData, ItemNo);
+    TRVLabelItemInfo::AfterInsertion(rvData, itemNo);
     UpdateCaptionFromNote();
 }
 
-std::unique_ptr<TCustomRVItemInfo> TRVNoteReferenceItemInfo::NewSameClass(TCustomRVData* RVData) const
+std::unique_ptr<TCustomRVItemInfo> TRVNoteReferenceItemInfo::NewSameClass(TCustomRVData* rvData) const
 {
-    return std::make_unique<TRVNoteReferenceItemInfo>(RVData);
+    return std::make_unique<TRVNoteReferenceItemInfo>(rvData);
 }
 
 } // namespace vellum

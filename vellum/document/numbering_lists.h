@@ -16,27 +16,27 @@ void NoteListIndex(TRVMarkerItemInfo* item, int32_t index);
 inline void NoteListIndex(TRVSeqItemInfo*, int32_t) {}
 
 template <typename T>
-class TRVNumberingList {
+class NumberingList {
 public:
     int32_t Count() const { return static_cast<int32_t>(FItems.size()); }
-    T* operator[](int32_t Index) const { return FItems.at(static_cast<size_t>(Index)); }
-    int32_t IndexOf(const T* Item) const
+    T* operator[](int32_t index) const { return FItems.at(static_cast<size_t>(index)); }
+    int32_t IndexOf(const T* item) const
     {
-        auto it = std::find(FItems.begin(), FItems.end(), Item);
+        auto it = std::find(FItems.begin(), FItems.end(), item);
         return it == FItems.end() ? -1 : static_cast<int32_t>(it - FItems.begin());
     }
-    void InsertAt(int32_t Index, T* Item)
+    void InsertAt(int32_t index, T* item)
     {
-        Index = std::clamp(Index, 0, Count());
-        FItems.insert(FItems.begin() + Index, Item);
-        Reindex(Index);
+        index = std::clamp(index, 0, Count());
+        FItems.insert(FItems.begin() + index, item);
+        Reindex(index);
     }
-    void Remove(T* Item)
+    void Remove(T* item)
     {
-        int32_t index = IndexOf(Item);
+        int32_t index = IndexOf(item);
         if (index < 0)
             return;
-        NoteListIndex(Item, -1);
+        NoteListIndex(item, -1);
         FItems.erase(FItems.begin() + index);
         Reindex(index);
     }
@@ -59,11 +59,11 @@ private:
 
 // A nested document's marker list links to the list of the document that contains it, so that
 // numbering continues from outside into table cells.
-class TRVMarkerList : public TRVNumberingList<TRVMarkerItemInfo> {
+class TRVMarkerList : public NumberingList<TRVMarkerItemInfo> {
 public:
     TRVMarkerList* ParentList = nullptr;
 };
 
-using TRVSeqList = TRVNumberingList<TRVSeqItemInfo>;
+using SeqList = NumberingList<TRVSeqItemInfo>;
 
 } // namespace vellum

@@ -20,7 +20,7 @@ public:
     bool Pinned = false;     // carried through reading and writing only
     TCustomRVItemInfo* ItemInfo = nullptr; // the item it is attached to (not owned)
     int32_t ItemNo = -1;     // cached index of that item, valid after renumbering
-    TRVTag Tag;
+    RvTag Tag;
 
     // A copy of the name, flags and tag; unlinked and unattached.
     TRVCPInfo CopyData() const;

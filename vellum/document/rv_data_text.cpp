@@ -12,39 +12,39 @@
 
 namespace vellum {
 
-int32_t TCustomRVData::EffectiveStyleNo(const TCustomRVItemInfo& Item) const
+int32_t TCustomRVData::EffectiveStyleNo(const TCustomRVItemInfo& item) const
 {
-    if (Item.StyleNo != rvsDefStyle)
-        return Item.StyleNo;
+    if (item.StyleNo != rvsDefStyle)
+        return item.StyleNo;
     const TRVStyle* style = GetRVStyle();
     if (!style)
         return 0;
-    int32_t defStyleNo = style->ParaStyles()[Item.ParaNo].DefStyleNo;
+    int32_t defStyleNo = style->ParaStyles()[item.ParaNo].DefStyleNo;
     return defStyleNo < 0 ? 0 : defStyleNo;
 }
 
-platform::CodePage TCustomRVData::CodePageOfStyle(int32_t StyleNo) const
+platform::CodePage TCustomRVData::CodePageOfStyle(int32_t styleNo) const
 {
     const TRVStyle* style = GetRVStyle();
     if (!style)
         return 0;
-    if (StyleNo < 0)
+    if (styleNo < 0)
         return style->DefaultCodePage();
-    return style->StyleCodePage(StyleNo);
+    return style->StyleCodePage(styleNo);
 }
 
-TRVRawByteString TCustomRVData::SingleByteTextAt(int32_t ItemNo) const
+TRVRawByteString TCustomRVData::SingleByteTextAt(int32_t itemNo) const
 {
-    const TCustomRVItemInfo& item = *Items[ItemNo];
+    const TCustomRVItemInfo& item = *Items[itemNo];
     if (item.StyleNo < 0 || !item.UnicodeText())
         return item.Text;
     return Utf16ToAnsi(CodePageOfStyle(EffectiveStyleNo(item)), item.Text);
 }
 
-int32_t TCustomRVData::ParaNoForAppend(int32_t ParaNo) const
+int32_t TCustomRVData::ParaNoForAppend(int32_t paraNo) const
 {
-    if (ParaNo >= 0)
-        return ParaNo;
+    if (paraNo >= 0)
+        return paraNo;
     const TCustomRVItemInfo* last = Items.Last();
     return last && !last->FullLine() ? last->ParaNo : 0;
 }
@@ -53,34 +53,34 @@ int32_t TCustomRVData::ParaNoForAppend(int32_t ParaNo) const
 // bytes into text items.
 class TCustomRVData::TextLineAppender {
 public:
-    TextLineAppender(TCustomRVData& Doc, int32_t StyleNo, int32_t FirstParaNo, int32_t ParaNo,
-                     bool OneParagraph, bool SingleByte, const TRVTag& Tag)
-        : FDoc(Doc), FStyleNo(StyleNo < 0 ? rvsDefStyle : StyleNo), FNextParaNo(ParaNo),
-          FOneParagraph(OneParagraph), FSingleByte(SingleByte), FTag(Tag),
-          FPendingPara(FirstParaNo >= 0), FPendingParaNo(FirstParaNo)
+    TextLineAppender(TCustomRVData& doc, int32_t styleNo, int32_t firstParaNo, int32_t paraNo,
+                     bool oneParagraph, bool singleByte, const RvTag& tag)
+        : FDoc(doc), FStyleNo(styleNo < 0 ? rvsDefStyle : styleNo), FNextParaNo(paraNo),
+          FOneParagraph(oneParagraph), FSingleByte(singleByte), FTag(tag),
+          FPendingPara(firstParaNo >= 0), FPendingParaNo(firstParaNo)
     {
-        const TRVStyle* style = Doc.GetRVStyle();
+        const TRVStyle* style = doc.GetRVStyle();
         FTabsAsItems = style && style->SpacesInTab <= 0;
         FSpacesInTab = style ? style->SpacesInTab : 8;
     }
 
-    void Run(std::string_view Text)
+    void Run(std::string_view text)
     {
         size_t start = 0;
-        for (size_t i = 0; i < Text.size(); ++i) {
-            char c = Text[i];
+        for (size_t i = 0; i < text.size(); ++i) {
+            char c = text[i];
             if (c == 9 && FTabsAsItems) {
-                Flush(Text.substr(start, i - start));
+                Flush(text.substr(start, i - start));
                 AppendTab();
                 start = i + 1;
                 continue;
             }
             if (c != 10 && c != 13 && c != 12)
                 continue;
-            Flush(Text.substr(start, i - start));
+            Flush(text.substr(start, i - start));
             // CR LF and LF CR are one break.
-            bool pair = i + 1 < Text.size() && ((c == 13 && Text[i + 1] == 10) ||
-                                                (c == 10 && Text[i + 1] == 13));
+            bool pair = i + 1 < text.size() && ((c == 13 && text[i + 1] == 10) ||
+                                                (c == 10 && text[i + 1] == 13));
             if (pair)
                 ++i;
             start = i + 1;
@@ -89,22 +89,22 @@ public:
             if (c == 12 && FDoc.AllowsPageBreaks())
                 FPendingPageBreak = true;
         }
-        Flush(Text.substr(start));
+        Flush(text.substr(start));
     }
 
 private:
-    TRVRawByteString ExpandTabs(std::string_view Bytes) const
+    TRVRawByteString ExpandTabs(std::string_view bytes) const
     {
-        size_t tabs = static_cast<size_t>(std::count(Bytes.begin(), Bytes.end(), '\t'));
+        size_t tabs = static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\t'));
         if (tabs == 0)
-            return TRVRawByteString(Bytes);
+            return TRVRawByteString(bytes);
         size_t spaces = static_cast<size_t>(std::max(FSpacesInTab, 0));
         auto extra = platform::CheckedMul(tabs, spaces);
         if (!extra || *extra > (size_t{1} << 30))
             throw std::length_error("tab expansion too large");
         TRVRawByteString text;
-        text.reserve(Bytes.size() + *extra);
-        for (char c : Bytes) {
+        text.reserve(bytes.size() + *extra);
+        for (char c : bytes) {
             if (c == '\t')
                 text.append(spaces, ' ');
             else
@@ -113,15 +113,15 @@ private:
         return text;
     }
 
-    void Flush(std::string_view Bytes)
+    void Flush(std::string_view bytes)
     {
-        if (Bytes.empty() && !FPendingPara)
+        if (bytes.empty() && !FPendingPara)
             return;
         auto item = CreateTextItem(&FDoc);
         item->StyleNo = FStyleNo;
         item->ParaNo = FPendingPara || FPendingPageBreak ? FPendingParaNo : -1;
         item->Tag = FTag;
-        TRVRawByteString text = ExpandTabs(Bytes);
+        TRVRawByteString text = ExpandTabs(bytes);
         if (IsUnicodeStyle(*item)) {
             item->SetUnicodeText(true);
             if (FSingleByte)
@@ -147,20 +147,20 @@ private:
     }
 
     // The style the item will have once appended (its paragraph decides the default style).
-    int32_t EffectiveStyle(const TCustomRVItemInfo& Item) const
+    int32_t EffectiveStyle(const TCustomRVItemInfo& item) const
     {
-        if (Item.StyleNo != rvsDefStyle)
-            return Item.StyleNo;
+        if (item.StyleNo != rvsDefStyle)
+            return item.StyleNo;
         TRVTextItemInfo probe(nullptr);
         probe.StyleNo = rvsDefStyle;
-        probe.ParaNo = FDoc.ParaNoForAppend(Item.ParaNo);
+        probe.ParaNo = FDoc.ParaNoForAppend(item.ParaNo);
         return FDoc.EffectiveStyleNo(probe);
     }
 
-    bool IsUnicodeStyle(const TCustomRVItemInfo& Item) const
+    bool IsUnicodeStyle(const TCustomRVItemInfo& item) const
     {
         const TRVStyle* style = FDoc.GetRVStyle();
-        return style && style->TextStyles()[EffectiveStyle(Item)].Unicode;
+        return style && style->TextStyles()[EffectiveStyle(item)].Unicode;
     }
 
     TCustomRVData& FDoc;
@@ -168,7 +168,7 @@ private:
     int32_t FNextParaNo;
     bool FOneParagraph;
     bool FSingleByte;
-    const TRVTag& FTag;
+    const RvTag& FTag;
     bool FPendingPara;
     int32_t FPendingParaNo;
     bool FPendingPageBreak = false;
@@ -176,15 +176,15 @@ private:
     int32_t FSpacesInTab = 8;
 };
 
-bool TCustomRVData::AppendTextLines(std::string_view Text, int32_t StyleNo, int32_t FirstParaNo,
-                                    int32_t ParaNo, bool OneParagraph, bool SingleByte,
-                                    const TRVTag& Tag)
+bool TCustomRVData::AppendTextLines(std::string_view text, int32_t styleNo, int32_t firstParaNo,
+                                    int32_t paraNo, bool oneParagraph, bool singleByte,
+                                    const RvTag& tag)
 {
     bool saved = NewParagraphsAllowed;
     bool ok = true;
     try {
-        TextLineAppender(*this, StyleNo, FirstParaNo, ParaNo, OneParagraph, SingleByte, Tag)
-            .Run(Text);
+        TextLineAppender(*this, styleNo, firstParaNo, paraNo, oneParagraph, singleByte, tag)
+            .Run(text);
     } catch (const std::exception&) {
         ok = false;
     }

@@ -17,16 +17,16 @@ namespace vellum {
 class TCustomRVData;
 class TCustomRVInfo;
 class TCustomRVItemInfo;
-class TRVHostedControl;
+class RvHostedControl;
 class TRVStyle;
 class TRVDocParameters;
-struct TRVFReadPass;
+struct RvfReadPass;
 
-using TRVItemActionEvent = std::function<void(TRVItemAction ItemAction, TCustomRVItemInfo* Item,
-                                              TRVRawByteString& Text, TCustomRVData* RVData)>;
-using TRVAddStyleEvent = std::function<void(TCustomRVInfo& Style)>;
-using TRVControlActionEvent =
-    std::function<void(TRVControlAction ControlAction, int32_t ItemNo, TRVHostedControl* ctrl)>;
+using ItemActionEvent = std::function<void(ItemAction itemAction, TCustomRVItemInfo* item,
+                                              TRVRawByteString& text, TCustomRVData* rvData)>;
+using AddStyleEvent = std::function<void(TCustomRVInfo& style)>;
+using ControlActionEvent =
+    std::function<void(ControlAction controlAction, int32_t itemNo, RvHostedControl* ctrl)>;
 
 constexpr TRVOptions kDefaultViewerOptions =
     OptionBit<TRVOptions>(rvoAllowSelection) | OptionBit<TRVOptions>(rvoScrollToEnd) |
@@ -40,7 +40,7 @@ constexpr TRVRTFOptions kDefaultRTFOptions = OptionBit<TRVRTFOptions>(rvrtfDupli
                                              OptionBit<TRVRTFOptions>(rvrtfSaveEMFAsWMF) |
                                              OptionBit<TRVRTFOptions>(rvrtfSaveJpegAsJpeg);
 
-struct TRVDocumentSettings {
+struct DocumentSettings {
     TRVOptions Options = kDefaultViewerOptions;
     TRVFOptions RVFOptions = kDefaultRVFOptions;
     TRVRTFOptions RTFOptions = kDefaultRTFOptions;
@@ -51,9 +51,9 @@ struct TRVDocumentSettings {
     // The control's DoInPaletteMode: the control keeps the one value; null without a control.
     const TRVPaletteAction* DoInPaletteMode = nullptr;
     TRVBiDiMode BiDiMode = rvbdUnspecified;
-    TRVItemActionEvent OnItemAction;
-    TRVControlActionEvent OnControlAction;
-    TRVAddStyleEvent OnAddStyle;
+    ItemActionEvent OnItemAction;
+    ControlActionEvent OnControlAction;
+    AddStyleEvent OnAddStyle;
     // Style number maps of the reading pass that is running (index: number in the file, value:
     // number in the style sheet); absent when the pass replaced the tables or read none.
     std::unique_ptr<TRVIntegerList> TextStyleMap;
@@ -65,7 +65,7 @@ struct TRVDocumentSettings {
     TRVDocParameters* DocParameters = nullptr;
     // The RVF reading pass in progress (style maps, nesting depth), shared by the nested reads
     // it starts; null between passes. Owned by the pass.
-    TRVFReadPass* RVFReadPass = nullptr;
+    RvfReadPass* RVFReadPass = nullptr;
 
     TRVPaletteAction PaletteMode() const { return DoInPaletteMode ? *DoInPaletteMode : rvpaDoNothing; }
 };

@@ -4,21 +4,21 @@
 
 namespace vellum {
 
-TRVTag TRVTag::FromInt(int32_t value)
+RvTag RvTag::FromInt(int32_t value)
 {
-    TRVTag tag;
+    RvTag tag;
     tag.FInt = value;
     return tag;
 }
 
-TRVTag TRVTag::FromString(std::string value)
+RvTag RvTag::FromString(std::string value)
 {
-    TRVTag tag;
+    RvTag tag;
     tag.FStr = std::move(value);
     return tag;
 }
 
-bool TRVTag::operator==(const TRVTag& other) const
+bool RvTag::operator==(const RvTag& other) const
 {
     if (FStr || other.FStr)
         return FStr == other.FStr;

@@ -8,12 +8,12 @@
 
 namespace vellum {
 
-class TRVTag {
+class RvTag {
 public:
-    TRVTag() = default;
-    static TRVTag FromInt(int32_t value);
+    RvTag() = default;
+    static RvTag FromInt(int32_t value);
     // An owned string; string tags without a string are "none".
-    static TRVTag FromString(std::string value);
+    static RvTag FromString(std::string value);
 
     bool IsString() const { return FStr.has_value(); }
     // True for integer 0 and for no string.
@@ -23,7 +23,7 @@ public:
     const std::string* AsString() const { return FStr ? &*FStr : nullptr; }
 
     // Strings compare as strings and only with strings; none equals none.
-    bool operator==(const TRVTag& other) const;
+    bool operator==(const RvTag& other) const;
 
 private:
     int32_t FInt = 0;

@@ -5,26 +5,26 @@
 
 namespace vellum {
 
-TRVSeqItemInfo::TRVSeqItemInfo(TCustomRVData* RVData) : TRVLabelItemInfo(RVData)
+TRVSeqItemInfo::TRVSeqItemInfo(TCustomRVData* rvData) : TRVLabelItemInfo(rvData)
 {
     StyleNo = rvsSequence;
 }
 
-TRVSeqItemInfo::TRVSeqItemInfo(TCustomRVData* RVData, const std::string& CounterName,
-                               TRVSeqType NumberFormat, int32_t TextStyleNo, bool RestartNumbering,
-                               int32_t RestartValue)
-    : TRVSeqItemInfo(RVData)
+TRVSeqItemInfo::TRVSeqItemInfo(TCustomRVData* rvData, const std::string& counterName,
+                               TRVSeqType numberFormat, int32_t textStyleNo, bool restartNumbering,
+                               int32_t restartValue)
+    : TRVSeqItemInfo(rvData)
 {
-    this->CounterName = CounterName.empty() ? kDefaultSeqName : CounterName;
-    this->NumberFormat = NumberFormat;
-    SetNumbering(TextStyleNo, RestartValue, RestartNumbering);
+    this->CounterName = counterName.empty() ? kDefaultSeqName : counterName;
+    this->NumberFormat = numberFormat;
+    SetNumbering(textStyleNo, restartValue, restartNumbering);
 }
 
-void TRVSeqItemInfo::SetNumbering(int32_t TextStyleNo, int32_t StartFrom, bool Reset)
+void TRVSeqItemInfo::SetNumbering(int32_t textStyleNo, int32_t startFrom, bool reset)
 {
-    CaptionStyleNo = TextStyleNo;
-    RestartValue = StartFrom;
-    RestartNumbering = Reset;
+    CaptionStyleNo = textStyleNo;
+    RestartValue = startFrom;
+    RestartNumbering = reset;
 }
 
 std::string TRVSeqItemInfo::BuildCaption() const
@@ -35,23 +35,23 @@ std::string TRVSeqItemInfo::BuildCaption() const
     return FormatSeqCaption(CaptionFormat, number);
 }
 
-void TRVSeqItemInfo::AssignFrom(const TCustomRVItemInfo& Source)
+void TRVSeqItemInfo::AssignFrom(const TCustomRVItemInfo& source)
 {
-    TRVLabelItemInfo::AssignFrom(Source);
-    auto* source = dynamic_cast<const TRVSeqItemInfo*>(&Source);
-    if (!source)
+    TRVLabelItemInfo::AssignFrom(source);
+    auto* src = dynamic_cast<const TRVSeqItemInfo*>(&source);
+    if (!src)
         return;
-    CounterName = source->CounterName;
-    NumberFormat = source->NumberFormat;
-    RestartNumbering = source->RestartNumbering;
-    RestartValue = source->RestartValue;
-    CaptionFormat = source->CaptionFormat;
-    SequenceValue = source->SequenceValue;
+    CounterName = src->CounterName;
+    NumberFormat = src->NumberFormat;
+    RestartNumbering = src->RestartNumbering;
+    RestartValue = src->RestartValue;
+    CaptionFormat = src->CaptionFormat;
+    SequenceValue = src->SequenceValue;
 }
 
-std::unique_ptr<TCustomRVItemInfo> TRVSeqItemInfo::NewSameClass(TCustomRVData* RVData) const
+std::unique_ptr<TCustomRVItemInfo> TRVSeqItemInfo::NewSameClass(TCustomRVData* rvData) const
 {
-    return std::make_unique<TRVSeqItemInfo>(RVData);
+    return std::make_unique<TRVSeqItemInfo>(rvData);
 }
 
 static bool SameCounterName(const std::string& a, const std::string& b)
@@ -66,20 +66,20 @@ static bool SameCounterName(const std::string& a, const std::string& b)
     return true;
 }
 
-void RenumberSequence(TRVSeqList& List, int32_t StartIndex)
+void RenumberSequence(SeqList& list, int32_t startIndex)
 {
-    if (StartIndex < 0 || StartIndex >= List.Count())
+    if (startIndex < 0 || startIndex >= list.Count())
         return;
-    const std::string name = List[StartIndex]->CounterName;
+    const std::string name = list[startIndex]->CounterName;
     int32_t previous = 0;
-    for (int32_t i = StartIndex - 1; i >= 0; --i) {
-        if (SameCounterName(List[i]->CounterName, name)) {
-            previous = List[i]->SequenceValue;
+    for (int32_t i = startIndex - 1; i >= 0; --i) {
+        if (SameCounterName(list[i]->CounterName, name)) {
+            previous = list[i]->SequenceValue;
             break;
         }
     }
-    for (int32_t i = StartIndex; i < List.Count(); ++i) {
-        TRVSeqItemInfo* item = List[i];
+    for (int32_t i = startIndex; i < list.Count(); ++i) {
+        TRVSeqItemInfo* item = list[i];
         if (!SameCounterName(item->CounterName, name))
             continue;
         // Wrapping past the largest number would be nonsense; the count stays there instead.
@@ -90,21 +90,21 @@ void RenumberSequence(TRVSeqList& List, int32_t StartIndex)
     }
 }
 
-std::string DecimalText(int32_t Value)
+std::string DecimalText(int32_t value)
 {
-    return std::to_string(Value);
+    return std::to_string(value);
 }
 
-std::string AlphaText(int32_t Value)
+std::string AlphaText(int32_t value)
 {
     std::string text;
     // Bijective base 26: each step takes the digit 1..26 off the end.
-    for (int64_t n = Value; n > 0; n = (n - 1) / 26)
+    for (int64_t n = value; n > 0; n = (n - 1) / 26)
         text.insert(text.begin(), static_cast<char>('A' + (n - 1) % 26));
     return text;
 }
 
-std::string RomanText(int32_t Value)
+std::string RomanText(int32_t value)
 {
     static constexpr struct {
         int32_t value;
@@ -112,13 +112,13 @@ std::string RomanText(int32_t Value)
     } kRoman[] = {{1000, "M"}, {900, "CM"}, {500, "D"}, {400, "CD"}, {100, "C"},
                   {90, "XC"},  {50, "L"},   {40, "XL"}, {10, "X"},   {9, "IX"},
                   {5, "V"},    {4, "IV"},   {1, "I"}};
-    if (Value <= 0)
+    if (value <= 0)
         return "?";
-    if (Value > kMaxRomanValue)
-        return DecimalText(Value);
+    if (value > kMaxRomanValue)
+        return DecimalText(value);
     std::string text;
     for (const auto& step : kRoman) {
-        for (; Value >= step.value; Value -= step.value)
+        for (; value >= step.value; value -= step.value)
             text += step.text;
     }
     return text;
@@ -131,34 +131,34 @@ static std::string LowerCase(std::string text)
     return text;
 }
 
-std::string SeqNumberText(int32_t Value, TRVSeqType Format)
+std::string SeqNumberText(int32_t value, TRVSeqType format)
 {
-    switch (Format) {
+    switch (format) {
     case rvseqDecimal:
-        return DecimalText(Value);
+        return DecimalText(value);
     case rvseqLowerAlpha:
-        return LowerCase(AlphaText(Value));
+        return LowerCase(AlphaText(value));
     case rvseqUpperAlpha:
-        return AlphaText(Value);
+        return AlphaText(value);
     case rvseqLowerRoman:
-        return LowerCase(RomanText(Value));
+        return LowerCase(RomanText(value));
     case rvseqUpperRoman:
-        return RomanText(Value);
+        return RomanText(value);
     }
-    return DecimalText(Value);
+    return DecimalText(value);
 }
 
-std::string FormatSeqCaption(const std::string& Format, const std::string& Number)
+std::string FormatSeqCaption(const std::string& format, const std::string& number)
 {
     std::string result;
-    for (size_t i = 0; i < Format.size(); ++i) {
-        if (Format[i] != '%') {
-            result += Format[i];
+    for (size_t i = 0; i < format.size(); ++i) {
+        if (format[i] != '%') {
+            result += format[i];
             continue;
         }
-        char directive = i + 1 < Format.size() ? Format[i + 1] : '\0';
+        char directive = i + 1 < format.size() ? format[i + 1] : '\0';
         if (directive == 's')
-            result += Number;
+            result += number;
         else if (directive == '%')
             result += '%';
         else

@@ -13,9 +13,9 @@ inline constexpr const char* kDefaultSeqName = "Sequence";
 
 class TRVSeqItemInfo : public TRVLabelItemInfo {
 public:
-    explicit TRVSeqItemInfo(TCustomRVData* RVData);
-    TRVSeqItemInfo(TCustomRVData* RVData, const std::string& CounterName, TRVSeqType NumberFormat,
-                   int32_t TextStyleNo, bool RestartNumbering, int32_t RestartValue);
+    explicit TRVSeqItemInfo(TCustomRVData* rvData);
+    TRVSeqItemInfo(TCustomRVData* rvData, const std::string& counterName, TRVSeqType numberFormat,
+                   int32_t textStyleNo, bool restartNumbering, int32_t restartValue);
 
     std::string CounterName;
     TRVSeqType NumberFormat = rvseqDecimal;
@@ -31,29 +31,29 @@ public:
     // Rebuilds the caption from SequenceValue (marking it for measuring when it changed).
     virtual void UpdateCaption() { SetCaption(BuildCaption()); }
 
-    void AssignFrom(const TCustomRVItemInfo& Source) override;
-    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* RVData) const override;
+    void AssignFrom(const TCustomRVItemInfo& source) override;
+    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* rvData) const override;
 
 protected:
     // The caption style and restart settings that an item made in code is given.
-    void SetNumbering(int32_t TextStyleNo, int32_t StartFrom, bool Reset);
+    void SetNumbering(int32_t textStyleNo, int32_t startFrom, bool reset);
 };
 
 // Numbers the sequence of the item at StartIndex of List from there on: every later item of the
 // same counter name (compared without regard to case) takes its RestartValue when it restarts
 // numbering, else one more than the nearest earlier item of that name, or 1; captions follow.
-void RenumberSequence(TRVSeqList& List, int32_t StartIndex);
+void RenumberSequence(SeqList& list, int32_t startIndex);
 
 // Number texts of the sequence formats. Roman numerals are built from M downwards without an
 // upper limit up to kMaxRomanValue; larger values are written in decimal so that one field cannot
 // grow without bound.
 inline constexpr int32_t kMaxRomanValue = 100000;
-std::string SeqNumberText(int32_t Value, TRVSeqType Format);
-std::string DecimalText(int32_t Value);
-std::string AlphaText(int32_t Value);  // 1 "A" .. 26 "Z", 27 "AA"; 0 or less empty
-std::string RomanText(int32_t Value);  // "?" for 0 or less
+std::string SeqNumberText(int32_t value, TRVSeqType format);
+std::string DecimalText(int32_t value);
+std::string AlphaText(int32_t value);  // 1 "A" .. 26 "Z", 27 "AA"; 0 or less empty
+std::string RomanText(int32_t value);  // "?" for 0 or less
 // Applies a caption format: "%s" inserts Number and "%%" a percent sign. A format with any other
 // directive is refused and gives an empty caption.
-std::string FormatSeqCaption(const std::string& Format, const std::string& Number);
+std::string FormatSeqCaption(const std::string& format, const std::string& number);
 
 } // namespace vellum

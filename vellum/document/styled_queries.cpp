@@ -11,50 +11,50 @@ namespace vellum {
 
 namespace {
 
-bool IsJumpStyle(const TRVStyle* Style, int32_t StyleNo)
+bool IsJumpStyle(const TRVStyle* style, int32_t styleNo)
 {
-    return Style && Style->TextStyles()[StyleNo].Jump;
+    return style && style->TextStyles()[styleNo].Jump;
 }
 
 // The hover test only raises the style sheet's own event; it changes nothing we read here.
-bool HoverSensitive(const TRVStyle* Style, int32_t StyleNo)
+bool HoverSensitive(const TRVStyle* style, int32_t styleNo)
 {
-    return Style && const_cast<TRVStyle*>(Style)->HoverSensitive(StyleNo);
+    return style && const_cast<TRVStyle*>(style)->HoverSensitive(styleNo);
 }
 
 // Answers of a hypertext text style: 2 link, 3 mouse-sensitive, 5; 4 when hovering shows.
-bool JumpAnswer(int Code, const TRVStyle* Style, int32_t StyleNo)
+bool JumpAnswer(int code, const TRVStyle* style, int32_t styleNo)
 {
-    if (!IsJumpStyle(Style, StyleNo))
+    if (!IsJumpStyle(style, styleNo))
         return false;
-    if (Code == rvbpxJump || Code == rvbpxMouseSensitive || Code == 5)
+    if (code == rvbpxJump || code == rvbpxMouseSensitive || code == 5)
         return true;
-    return Code == rvbpxHover && HoverSensitive(Style, StyleNo);
+    return code == rvbpxHover && HoverSensitive(style, styleNo);
 }
 
 } // namespace
 
-bool TRVTextItemInfo::BoolQueryStyled(int Code, const TRVStyle* Style) const
+bool TRVTextItemInfo::BoolQueryStyled(int code, const TRVStyle* style) const
 {
-    return Code == 1 || JumpAnswer(Code, Style, StyleNo);
+    return code == 1 || JumpAnswer(code, style, StyleNo);
 }
 
-bool TRVLabelItemInfo::BoolQueryStyled(int Code, const TRVStyle* Style) const
+bool TRVLabelItemInfo::BoolQueryStyled(int code, const TRVStyle* style) const
 {
-    if (Code == 6)
+    if (code == 6)
         return true;
-    if (Code == 0)
-        return Style && Style->FieldHighlightType == rvfhCurrent;
-    return JumpAnswer(Code, Style, CaptionStyleNo);
+    if (code == 0)
+        return style && style->FieldHighlightType == rvfhCurrent;
+    return JumpAnswer(code, style, CaptionStyleNo);
 }
 
-bool TRVMarkerItemInfo::BoolQueryStyled(int Code, const TRVStyle* Style) const
+bool TRVMarkerItemInfo::BoolQueryStyled(int code, const TRVStyle* style) const
 {
-    if (Code == 6)
+    if (code == 6)
         return true;
-    if (Code != 1 || !Style || ListNo < 0 || ListNo >= Style->ListStyles().Count())
+    if (code != 1 || !style || ListNo < 0 || ListNo >= style->ListStyles().Count())
         return false;
-    const TRVListLevelCollection& levels = Style->ListStyles()[ListNo].Levels;
+    const TRVListLevelCollection& levels = style->ListStyles()[ListNo].Levels;
     if (levels.Count() == 0 || Level < 0)
         return false;
     const TRVListLevel& level = levels[std::min(Level, levels.Count() - 1)];

@@ -4,28 +4,28 @@
 
 namespace vellum {
 
-TRVTabItemInfo::TRVTabItemInfo(TCustomRVData* RVData) : TRVRectItemInfo(RVData)
+TRVTabItemInfo::TRVTabItemInfo(TCustomRVData* rvData) : TRVRectItemInfo(rvData)
 {
     StyleNo = rvsTab;
 }
 
-bool TRVTabItemInfo::BoolQuery(int Code) const
+bool TRVTabItemInfo::BoolQuery(int code) const
 {
-    if (Code == rvbpDrawingChangesFont || Code == rvbpAlwaysInText)
+    if (code == rvbpDrawingChangesFont || code == rvbpAlwaysInText)
         return true;
-    return TRVRectItemInfo::BoolQuery(Code);
+    return TRVRectItemInfo::BoolQuery(code);
 }
 
-void TRVTabItemInfo::AssignFrom(const TCustomRVItemInfo& Source)
+void TRVTabItemInfo::AssignFrom(const TCustomRVItemInfo& source)
 {
-    TRVRectItemInfo::AssignFrom(Source);
-    if (auto* source = dynamic_cast<const TRVTabItemInfo*>(&Source))
-        TabTextStyle = source->TabTextStyle;
+    TRVRectItemInfo::AssignFrom(source);
+    if (auto* src = dynamic_cast<const TRVTabItemInfo*>(&source))
+        TabTextStyle = src->TabTextStyle;
 }
 
-std::unique_ptr<TCustomRVItemInfo> TRVTabItemInfo::NewSameClass(TCustomRVData* RVData) const
+std::unique_ptr<TCustomRVItemInfo> TRVTabItemInfo::NewSameClass(TCustomRVData* rvData) const
 {
-    return std::make_unique<TRVTabItemInfo>(RVData);
+    return std::make_unique<TRVTabItemInfo>(rvData);
 }
 
 

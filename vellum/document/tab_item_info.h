@@ -7,17 +7,17 @@ namespace vellum {
 
 class TRVTabItemInfo : public TRVRectItemInfo {
 public:
-    explicit TRVTabItemInfo(TCustomRVData* RVData);
+    explicit TRVTabItemInfo(TCustomRVData* rvData);
     int32_t TabTextStyle = 0; // rvsDefStyle: the paragraph's default text style
 
     int32_t DrawingTextStyle() const override { return TabTextStyle; }
     void SetDrawingTextStyle(int32_t value) override { TabTextStyle = value; }
     // A tab is as high as its text style's font; its width comes from the tab stops.
     ItemLayoutSize MeasureForLayout(const ItemLayoutContext& context) override;
-    bool BoolQuery(int Code) const override;
-    bool BoolQueryStyled(int Code, const TRVStyle* Style) const override { return Code == 6; }
-    void AssignFrom(const TCustomRVItemInfo& Source) override;
-    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* RVData) const override;
+    bool BoolQuery(int code) const override;
+    bool BoolQueryStyled(int code, const TRVStyle* style) const override { return code == 6; }
+    void AssignFrom(const TCustomRVItemInfo& source) override;
+    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* rvData) const override;
 };
 
 } // namespace vellum

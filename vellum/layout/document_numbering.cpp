@@ -22,7 +22,7 @@ std::string FoldCase(const std::string& name)
 }
 
 // Each counter name is renumbered once, from its first field on.
-void NumberSequences(TRVSeqList& list)
+void NumberSequences(SeqList& list)
 {
     std::set<std::string> done;
     for (int32_t i = 0; i < list.Count(); ++i)

@@ -287,7 +287,7 @@ void DocumentPainter::PaintNonText(int32_t no, TCustomRVItemInfo& item)
         item.PaintFullWidth(CanvasX(0), CanvasX(FullLineWidth()), CanvasY(d.Top), d, clip, m_style, state, m_canvas);
     } else {
         if (state.Contains(idsSelected) && m_bandBottom > m_bandTop && item.StyleNo != rvsListMarker) {
-            const TColor color = m_args.controlFocused ? m_style.SelColor : m_style.InactiveSelColor;
+            const platform::Color color = m_args.controlFocused ? m_style.SelColor : m_style.InactiveSelColor;
             m_canvas.FillRect({CanvasX(d.Left), m_bandTop, CanvasX(int64_t(d.Left) + d.Width), m_bandBottom}, color);
         }
         item.Paint(CanvasX(d.Left), CanvasY(d.Top), d, m_style, state, m_canvas);

@@ -103,7 +103,7 @@ struct TRVJumpInfo {
     int32_t Height = 0;
     int32_t Id = 0;         // link number inside the document
     int32_t DrawItemNo = 0;
-    TCursor Cursor = 0;
+    CursorId Cursor = 0;
     TCustomRVData* RVData = nullptr; // the document owning the draw item
 };
 

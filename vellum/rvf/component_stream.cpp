@@ -8,7 +8,7 @@ constexpr uint8_t kPrefixMark = 0xF0;
 constexpr uint8_t kPrefixChildPos = 2;
 
 // The optional prefix byte; a child position that follows it is read and not needed.
-bool ReadPrefix(TRVPropReader& reader)
+bool ReadPrefix(PropReader& reader)
 {
     const int b = reader.PeekType();
     if (b < 0 || (b & kPrefixMark) != kPrefixMark)
@@ -19,7 +19,7 @@ bool ReadPrefix(TRVPropReader& reader)
     return true;
 }
 
-bool ReadChildren(TRVPropReader& reader, const TRVComponentRegistry& registry, TRVComponent& parent)
+bool ReadChildren(PropReader& reader, const ComponentRegistry& registry, Component& parent)
 {
     while (reader.Ok() && !reader.EndOfList()) {
         if (!parent.AcceptsChildren()) {
@@ -34,7 +34,7 @@ bool ReadChildren(TRVPropReader& reader, const TRVComponentRegistry& registry, T
     return reader.Ok();
 }
 
-bool ReadBody(TRVPropReader& reader, const TRVComponentRegistry& registry, TRVComponent& component,
+bool ReadBody(PropReader& reader, const ComponentRegistry& registry, Component& component,
               std::string name)
 {
     component.Name = std::move(name);
@@ -45,12 +45,12 @@ bool ReadBody(TRVPropReader& reader, const TRVComponentRegistry& registry, TRVCo
     return ok;
 }
 
-bool ReadHead(TRVPropReader& reader, std::string& className, std::string& name)
+bool ReadHead(PropReader& reader, std::string& className, std::string& name)
 {
     return ReadPrefix(reader) && reader.ReadShortString(className) && reader.ReadShortString(name);
 }
 
-bool CheckSignature(TRVPropReader& reader)
+bool CheckSignature(PropReader& reader)
 {
     std::string_view sig = reader.Cursor().Take(kComponentSignature.size());
     if (sig != kComponentSignature)
@@ -58,7 +58,7 @@ bool CheckSignature(TRVPropReader& reader)
     return reader.Ok();
 }
 
-void Report(const TRVPropReader& reader, std::string* error)
+void Report(const PropReader& reader, std::string* error)
 {
     if (error && !reader.Ok())
         *error = reader.FailMessage();
@@ -66,7 +66,7 @@ void Report(const TRVPropReader& reader, std::string* error)
 
 } // namespace
 
-void TRVComponentRegistry::Register(std::string_view className, TRVComponentFactory factory)
+void ComponentRegistry::Register(std::string_view className, ComponentFactory factory)
 {
     for (Entry& e : FEntries) {
         if (e.Name == className) {
@@ -77,7 +77,7 @@ void TRVComponentRegistry::Register(std::string_view className, TRVComponentFact
     FEntries.push_back({std::string(className), factory});
 }
 
-std::unique_ptr<TRVComponent> TRVComponentRegistry::Create(std::string_view className) const
+std::unique_ptr<Component> ComponentRegistry::Create(std::string_view className) const
 {
     for (const Entry& e : FEntries) {
         if (e.Name == className)
@@ -86,14 +86,14 @@ std::unique_ptr<TRVComponent> TRVComponentRegistry::Create(std::string_view clas
     return nullptr;
 }
 
-std::unique_ptr<TRVComponent> ReadComponent(TRVPropReader& reader, const TRVComponentRegistry& registry,
-                                            TRVComponent* into)
+std::unique_ptr<Component> ReadComponent(PropReader& reader, const ComponentRegistry& registry,
+                                            Component* into)
 {
     std::string className;
     std::string name;
     if (!ReadHead(reader, className, name))
         return nullptr;
-    std::unique_ptr<TRVComponent> made;
+    std::unique_ptr<Component> made;
     if (!into) {
         made = registry.Create(className);
         if (!made) {
@@ -107,52 +107,52 @@ std::unique_ptr<TRVComponent> ReadComponent(TRVPropReader& reader, const TRVComp
     return made;
 }
 
-bool ReadComponentInto(TRVPropReader& reader, const TRVComponentRegistry& registry, TRVComponent& into)
+bool ReadComponentInto(PropReader& reader, const ComponentRegistry& registry, Component& into)
 {
     std::string className;
     std::string name;
     return ReadHead(reader, className, name) && ReadBody(reader, registry, into, std::move(name));
 }
 
-std::unique_ptr<TRVComponent> ReadComponentStream(std::string_view bytes, const TRVComponentRegistry& registry,
-                                                  const TRVPropErrorHandler& onError, std::string* error)
+std::unique_ptr<Component> ReadComponentStream(std::string_view bytes, const ComponentRegistry& registry,
+                                                  const PropErrorHandler& onError, std::string* error)
 {
-    TRVPropReader reader(bytes);
+    PropReader reader(bytes);
     reader.OnError = onError;
-    std::unique_ptr<TRVComponent> result;
+    std::unique_ptr<Component> result;
     if (CheckSignature(reader))
         result = ReadComponent(reader, registry, nullptr);
     Report(reader, error);
     return reader.Ok() ? std::move(result) : nullptr;
 }
 
-bool ReadComponentStreamInto(std::string_view bytes, const TRVComponentRegistry& registry, TRVComponent& into,
-                             const TRVPropErrorHandler& onError, std::string* error)
+bool ReadComponentStreamInto(std::string_view bytes, const ComponentRegistry& registry, Component& into,
+                             const PropErrorHandler& onError, std::string* error)
 {
-    TRVPropReader reader(bytes);
+    PropReader reader(bytes);
     reader.OnError = onError;
     const bool ok = CheckSignature(reader) && ReadComponentInto(reader, registry, into);
     Report(reader, error);
     return ok;
 }
 
-void WriteComponent(TRVPropWriter& writer, const TRVComponent& component)
+void WriteComponent(PropWriter& writer, const Component& component)
 {
     writer.WriteShortString(component.ClassName());
     writer.WriteShortString(component.Name);
     writer.WriteProperties(component);
     writer.WriteListEnd();
     for (int i = 0; i < component.ChildCount(); ++i) {
-        if (const TRVComponent* child = component.ChildAt(i))
+        if (const Component* child = component.ChildAt(i))
             WriteComponent(writer, *child);
     }
     writer.WriteListEnd();
 }
 
-std::string WriteComponentStream(const TRVComponent& component)
+std::string WriteComponentStream(const Component& component)
 {
     std::string out(kComponentSignature);
-    TRVPropWriter writer(out);
+    PropWriter writer(out);
     WriteComponent(writer, component);
     return out;
 }

@@ -14,31 +14,31 @@
 
 namespace vellum {
 
-class TRVComponent : public TRVPersistent {
+class Component : public Persistent {
 public:
     std::string Name;
 
     virtual std::string_view ClassName() const = 0;
     // Components that hold no children refuse a child list.
     virtual bool AcceptsChildren() const { return false; }
-    virtual void AddChild(std::unique_ptr<TRVComponent> child) {}
+    virtual void AddChild(std::unique_ptr<Component> child) {}
     virtual int ChildCount() const { return 0; }
-    virtual const TRVComponent* ChildAt(int index) const { return nullptr; }
+    virtual const Component* ChildAt(int index) const { return nullptr; }
 };
 
-using TRVComponentFactory = std::unique_ptr<TRVComponent> (*)();
+using ComponentFactory = std::unique_ptr<Component> (*)();
 
 // The classes a reader may create by name.
-class TRVComponentRegistry {
+class ComponentRegistry {
 public:
-    void Register(std::string_view className, TRVComponentFactory factory);
+    void Register(std::string_view className, ComponentFactory factory);
     // A new instance of the class of that name (exact match), or null when it is not registered.
-    std::unique_ptr<TRVComponent> Create(std::string_view className) const;
+    std::unique_ptr<Component> Create(std::string_view className) const;
 
 private:
     struct Entry {
         std::string Name;
-        TRVComponentFactory Factory;
+        ComponentFactory Factory;
     };
     std::vector<Entry> FEntries;
 };
@@ -46,18 +46,18 @@ private:
 // The component body without the signature (the child form), with the optional prefix byte.
 // INTO receives the entries when given; otherwise the class is made from REGISTRY. Null (and a
 // fatal reader) when anything is wrong.
-std::unique_ptr<TRVComponent> ReadComponent(TRVPropReader& reader, const TRVComponentRegistry& registry,
-                                            TRVComponent* into);
+std::unique_ptr<Component> ReadComponent(PropReader& reader, const ComponentRegistry& registry,
+                                            Component* into);
 // Reads INTO's entries from its body as ReadComponent does; false on failure.
-bool ReadComponentInto(TRVPropReader& reader, const TRVComponentRegistry& registry, TRVComponent& into);
+bool ReadComponentInto(PropReader& reader, const ComponentRegistry& registry, Component& into);
 
 // A whole stream with its signature. ERROR receives the reason of a failure.
-std::unique_ptr<TRVComponent> ReadComponentStream(std::string_view bytes, const TRVComponentRegistry& registry,
-                                                  const TRVPropErrorHandler& onError, std::string* error = nullptr);
-bool ReadComponentStreamInto(std::string_view bytes, const TRVComponentRegistry& registry, TRVComponent& into,
-                             const TRVPropErrorHandler& onError, std::string* error = nullptr);
+std::unique_ptr<Component> ReadComponentStream(std::string_view bytes, const ComponentRegistry& registry,
+                                                  const PropErrorHandler& onError, std::string* error = nullptr);
+bool ReadComponentStreamInto(std::string_view bytes, const ComponentRegistry& registry, Component& into,
+                             const PropErrorHandler& onError, std::string* error = nullptr);
 
-void WriteComponent(TRVPropWriter& writer, const TRVComponent& component);
-std::string WriteComponentStream(const TRVComponent& component);
+void WriteComponent(PropWriter& writer, const Component& component);
+std::string WriteComponentStream(const Component& component);
 
 } // namespace vellum

@@ -10,7 +10,7 @@
 
 namespace vellum {
 
-using VT = TRVPropValueType;
+using VT = PropValueType;
 
 namespace {
 
@@ -58,13 +58,13 @@ std::u16string Utf16Of(std::string_view ascii)
 } // namespace
 
 // Where an entry's name leads: the object that owns the last name element, and that element.
-struct TRVPropReader::Target {
-    TRVPersistent* Object = nullptr;
+struct PropReader::Target {
+    Persistent* Object = nullptr;
     std::string Last;
-    const TRVPropertyInfo* Picture = nullptr; // "Picture.Data"
+    const PropertyInfo* Picture = nullptr; // "Picture.Data"
 };
 
-void TRVPropReader::Fail(std::string message)
+void PropReader::Fail(std::string message)
 {
     if (!FFailed)
         FFailMessage = std::move(message);
@@ -74,7 +74,7 @@ void TRVPropReader::Fail(std::string message)
 
 // ---- Values ----
 
-std::optional<TRVPropValueType> TRVPropReader::ReadValueType()
+std::optional<PropValueType> PropReader::ReadValueType()
 {
     const int t = PeekType();
     if (t < 0) {
@@ -89,7 +89,7 @@ std::optional<TRVPropValueType> TRVPropReader::ReadValueType()
     return static_cast<VT>(t);
 }
 
-bool TRVPropReader::ReadExpected(TRVPropValueType type)
+bool PropReader::ReadExpected(PropValueType type)
 {
     auto t = ReadValueType();
     if (t && *t != type)
@@ -97,7 +97,7 @@ bool TRVPropReader::ReadExpected(TRVPropValueType type)
     return Ok();
 }
 
-bool TRVPropReader::ReadShortString(std::string& out)
+bool PropReader::ReadShortString(std::string& out)
 {
     const uint8_t length = FCursor.ReadByte();
     std::string_view text = FCursor.Take(length);
@@ -109,7 +109,7 @@ bool TRVPropReader::ReadShortString(std::string& out)
     return true;
 }
 
-bool TRVPropReader::EndOfList()
+bool PropReader::EndOfList()
 {
     if (PeekType() != int(VT::Null))
         return false;
@@ -117,7 +117,7 @@ bool TRVPropReader::EndOfList()
     return true;
 }
 
-std::optional<int64_t> TRVPropReader::ReadInteger()
+std::optional<int64_t> PropReader::ReadInteger()
 {
     auto t = ReadValueType();
     if (!t)
@@ -138,7 +138,7 @@ std::optional<int64_t> TRVPropReader::ReadInteger()
     return SignExtend(value, size);
 }
 
-bool TRVPropReader::ReadTextValue(TRVPropValueType type, std::u16string& out)
+bool PropReader::ReadTextValue(PropValueType type, std::u16string& out)
 {
     uint64_t length = type == VT::String ? FCursor.ReadByte() : FCursor.ReadU32LE();
     const uint64_t unit = type == VT::WString ? 2 : 1;
@@ -162,7 +162,7 @@ bool TRVPropReader::ReadTextValue(TRVPropValueType type, std::u16string& out)
 
 // ---- Skipping ----
 
-bool TRVPropReader::SkipSized(size_t unit)
+bool PropReader::SkipSized(size_t unit)
 {
     const uint64_t count = FCursor.ReadU32LE();
     auto bytes = platform::CheckedMul<uint64_t>(count, unit);
@@ -172,7 +172,7 @@ bool TRVPropReader::SkipSized(size_t unit)
     return true;
 }
 
-bool TRVPropReader::SkipSetNames()
+bool PropReader::SkipSetNames()
 {
     for (;;) {
         const uint8_t length = FCursor.ReadByte();
@@ -185,7 +185,7 @@ bool TRVPropReader::SkipSetNames()
 }
 
 // Skips the next value; a list or a collection opens a level instead of recursing.
-bool TRVPropReader::SkipOne(std::vector<Open>& open)
+bool PropReader::SkipOne(std::vector<Open>& open)
 {
     const int t = FCursor.Peek();
     if (t < 0 || t >= kPropValueTypeCount)
@@ -210,7 +210,7 @@ bool TRVPropReader::SkipOne(std::vector<Open>& open)
     }
 }
 
-bool TRVPropReader::SkipStep(std::vector<Open>& open)
+bool PropReader::SkipStep(std::vector<Open>& open)
 {
     if (open.empty())
         return SkipOne(open);
@@ -237,7 +237,7 @@ bool TRVPropReader::SkipStep(std::vector<Open>& open)
     return false;
 }
 
-bool TRVPropReader::SkipValue()
+bool PropReader::SkipValue()
 {
     if (FFailed)
         return false;
@@ -253,7 +253,7 @@ bool TRVPropReader::SkipValue()
 
 // ---- Objects ----
 
-bool TRVPropReader::EnterObject()
+bool PropReader::EnterObject()
 {
     if (FDepth >= kMaxObjectDepth) {
         Fail("Objects nested too deep");
@@ -263,7 +263,7 @@ bool TRVPropReader::EnterObject()
     return true;
 }
 
-bool TRVPropReader::ReadProperties(TRVPersistent& obj)
+bool PropReader::ReadProperties(Persistent& obj)
 {
     if (!EnterObject())
         return false;
@@ -277,7 +277,7 @@ bool TRVPropReader::ReadProperties(TRVPersistent& obj)
     return Ok();
 }
 
-bool TRVPropReader::ReadCollectionValue(TRVCollection& collection)
+bool PropReader::ReadCollectionValue(RvCollection& collection)
 {
     if (!ReadExpected(VT::Collection))
         return false;
@@ -304,7 +304,7 @@ bool TRVPropReader::ReadCollectionValue(TRVCollection& collection)
 }
 
 // The end of the value at the cursor, found by skipping it; the cursor stays where it was.
-bool TRVPropReader::ValueEnd(size_t& end)
+bool PropReader::ValueEnd(size_t& end)
 {
     const size_t start = FCursor.Position();
     if (!SkipValue())
@@ -314,10 +314,10 @@ bool TRVPropReader::ValueEnd(size_t& end)
     return true;
 }
 
-bool TRVPropReader::ReportEntryError(TRVPropErrorKind kind, const std::string& name, size_t valueEnd,
+bool PropReader::ReportEntryError(PropErrorKind kind, const std::string& name, size_t valueEnd,
                                      std::string message)
 {
-    TRVPropError error{kind, name, message};
+    PropError error{kind, name, message};
     if (!OnError || !OnError(error)) {
         Fail(std::move(message));
         return false;
@@ -327,9 +327,9 @@ bool TRVPropReader::ReportEntryError(TRVPropErrorKind kind, const std::string& n
     return true;
 }
 
-bool TRVPropReader::ResolvePath(TRVPersistent& root, const std::string& name, Target& target)
+bool PropReader::ResolvePath(Persistent& root, const std::string& name, Target& target)
 {
-    TRVPersistent* obj = &root;
+    Persistent* obj = &root;
     size_t start = 0;
     for (;;) {
         const size_t dot = name.find('.', start);
@@ -339,14 +339,14 @@ bool TRVPropReader::ResolvePath(TRVPersistent& root, const std::string& name, Ta
             target.Last = std::move(element);
             return true;
         }
-        const TRVPropertyInfo* p = obj->FindProperty(element);
+        const PropertyInfo* p = obj->FindProperty(element);
         const std::string_view rest = std::string_view(name).substr(dot + 1);
-        if (p && p->Kind == TRVPropertyKind::Picture && rest == "Data") {
+        if (p && p->Kind == PropertyKind::Picture && rest == "Data") {
             target.Object = obj;
             target.Picture = p;
             return true;
         }
-        if (!p || p->Kind != TRVPropertyKind::Object || !p->ObjectForWrite)
+        if (!p || p->Kind != PropertyKind::Object || !p->ObjectForWrite)
             return false;
         obj = p->ObjectForWrite(*obj);
         if (!obj)
@@ -355,7 +355,7 @@ bool TRVPropReader::ResolvePath(TRVPersistent& root, const std::string& name, Ta
     }
 }
 
-bool TRVPropReader::ReadEntry(TRVPersistent& obj)
+bool PropReader::ReadEntry(Persistent& obj)
 {
     std::string name;
     if (!ReadShortString(name))
@@ -363,7 +363,7 @@ bool TRVPropReader::ReadEntry(TRVPersistent& obj)
     Target target;
     const bool resolved = ResolvePath(obj, name, target);
     if (resolved && !target.Picture) {
-        auto* streamed = dynamic_cast<TRVStreamedProperties*>(target.Object);
+        auto* streamed = dynamic_cast<StreamedProperties*>(target.Object);
         if (streamed && target.Object->FindProperty(target.Last) == nullptr &&
             streamed->TakesStreamedProperty(target.Last))
         {
@@ -376,11 +376,11 @@ bool TRVPropReader::ReadEntry(TRVPersistent& obj)
     if (!ValueEnd(end))
         return false;
     if (!resolved)
-        return ReportEntryError(TRVPropErrorKind::InvalidPath, name, end, "Invalid property path");
-    std::optional<TRVPropErrorKind> error;
+        return ReportEntryError(PropErrorKind::InvalidPath, name, end, "Invalid property path");
+    std::optional<PropErrorKind> error;
     if (target.Picture) {
         error = ReadPicture(*target.Object, *target.Picture);
-    } else if (const TRVPropertyInfo* p = target.Object->FindProperty(target.Last)) {
+    } else if (const PropertyInfo* p = target.Object->FindProperty(target.Last)) {
         error = ReadPublished(*target.Object, *p);
     } else {
         error = ReadDefined(*target.Object, target.Last);
@@ -392,36 +392,36 @@ bool TRVPropReader::ReadEntry(TRVPersistent& obj)
         return true;
     }
     switch (*error) {
-    case TRVPropErrorKind::UnknownProperty:
+    case PropErrorKind::UnknownProperty:
         return ReportEntryError(*error, name, end, "Property " + name + " does not exist");
-    case TRVPropErrorKind::ReadOnly: return ReportEntryError(*error, name, end, "Property is read-only");
-    case TRVPropErrorKind::InvalidValue: return ReportEntryError(*error, name, end, "Invalid property value");
-    case TRVPropErrorKind::InvalidPath: return ReportEntryError(*error, name, end, "Invalid property path");
+    case PropErrorKind::ReadOnly: return ReportEntryError(*error, name, end, "Property is read-only");
+    case PropErrorKind::InvalidValue: return ReportEntryError(*error, name, end, "Invalid property value");
+    case PropErrorKind::InvalidPath: return ReportEntryError(*error, name, end, "Invalid property path");
     }
     return false;
 }
 
-std::optional<TRVPropErrorKind> TRVPropReader::ReadPublished(TRVPersistent& obj, const TRVPropertyInfo& p)
+std::optional<PropErrorKind> PropReader::ReadPublished(Persistent& obj, const PropertyInfo& p)
 {
     if (p.ReadOnly)
-        return TRVPropErrorKind::ReadOnly;
+        return PropErrorKind::ReadOnly;
     switch (p.Kind) {
-    case TRVPropertyKind::Integer: return ReadInteger(obj, p);
-    case TRVPropertyKind::Enumeration: return ReadEnumeration(obj, p);
-    case TRVPropertyKind::Set: return ReadSet(obj, p);
-    case TRVPropertyKind::String: return ReadString(obj, p);
-    case TRVPropertyKind::Reference: return ReadReference(obj, p);
-    case TRVPropertyKind::Object: return ReadObject(obj, p);
-    case TRVPropertyKind::Collection: return ReadCollection(obj, p);
-    case TRVPropertyKind::Picture: return TRVPropErrorKind::InvalidValue; // only as "Picture.Data"
+    case PropertyKind::Integer: return ReadInteger(obj, p);
+    case PropertyKind::Enumeration: return ReadEnumeration(obj, p);
+    case PropertyKind::Set: return ReadSet(obj, p);
+    case PropertyKind::String: return ReadString(obj, p);
+    case PropertyKind::Reference: return ReadReference(obj, p);
+    case PropertyKind::Object: return ReadObject(obj, p);
+    case PropertyKind::Collection: return ReadCollection(obj, p);
+    case PropertyKind::Picture: return PropErrorKind::InvalidValue; // only as "Picture.Data"
     }
-    return TRVPropErrorKind::InvalidValue;
+    return PropErrorKind::InvalidValue;
 }
 
-std::optional<TRVPropErrorKind> TRVPropReader::ReadInteger(TRVPersistent& obj, const TRVPropertyInfo& p)
+std::optional<PropErrorKind> PropReader::ReadInteger(Persistent& obj, const PropertyInfo& p)
 {
     if (!p.SetOrdinal)
-        return TRVPropErrorKind::ReadOnly;
+        return PropErrorKind::ReadOnly;
     int64_t value = 0;
     if (PeekType() == int(VT::Ident)) {
         FCursor.ReadByte();
@@ -430,21 +430,21 @@ std::optional<TRVPropErrorKind> TRVPropReader::ReadInteger(TRVPersistent& obj, c
             return std::nullopt;
         auto named = IdentToInteger(p.IntegerNames, name);
         if (!named)
-            return TRVPropErrorKind::InvalidValue;
+            return PropErrorKind::InvalidValue;
         value = *named;
     } else {
         const int t = PeekType();
         if (t != int(VT::Int8) && t != int(VT::Int16) && t != int(VT::Int32))
-            return TRVPropErrorKind::InvalidValue;
+            return PropErrorKind::InvalidValue;
         value = ReadInteger().value_or(0);
     }
     if (!IntegerRangeOf(p.IntegerNames).Contains(value))
-        return TRVPropErrorKind::InvalidValue;
+        return PropErrorKind::InvalidValue;
     p.SetOrdinal(obj, value);
     return std::nullopt;
 }
 
-bool TRVPropReader::ReadEnumName(TRVPropValueType type, std::string& name)
+bool PropReader::ReadEnumName(PropValueType type, std::string& name)
 {
     switch (type) {
     case VT::Ident: return ReadShortString(name);
@@ -456,29 +456,29 @@ bool TRVPropReader::ReadEnumName(TRVPropValueType type, std::string& name)
     }
 }
 
-std::optional<TRVPropErrorKind> TRVPropReader::ReadEnumeration(TRVPersistent& obj, const TRVPropertyInfo& p)
+std::optional<PropErrorKind> PropReader::ReadEnumeration(Persistent& obj, const PropertyInfo& p)
 {
     if (!p.SetOrdinal)
-        return TRVPropErrorKind::ReadOnly;
+        return PropErrorKind::ReadOnly;
     auto t = ReadValueType();
     std::string name;
     if (!t || !ReadEnumName(*t, name))
-        return TRVPropErrorKind::InvalidValue;
+        return PropErrorKind::InvalidValue;
     // A name the enumeration does not have leaves the property as it was.
     const int ordinal = p.FindValue(name);
     if (ordinal < 0)
-        return TRVPropErrorKind::InvalidValue;
+        return PropErrorKind::InvalidValue;
     p.SetOrdinal(obj, ordinal);
     return std::nullopt;
 }
 
-std::optional<TRVPropErrorKind> TRVPropReader::ReadSet(TRVPersistent& obj, const TRVPropertyInfo& p)
+std::optional<PropErrorKind> PropReader::ReadSet(Persistent& obj, const PropertyInfo& p)
 {
     if (!p.SetOrdinal)
-        return TRVPropErrorKind::ReadOnly;
+        return PropErrorKind::ReadOnly;
     auto t = ReadValueType();
     if (!t || *t != VT::Set)
-        return TRVPropErrorKind::InvalidValue;
+        return PropErrorKind::InvalidValue;
     uint64_t mask = 0;
     std::string name;
     while (ReadShortString(name) && !name.empty()) {
@@ -493,23 +493,23 @@ std::optional<TRVPropErrorKind> TRVPropReader::ReadSet(TRVPersistent& obj, const
     return std::nullopt;
 }
 
-std::optional<TRVPropErrorKind> TRVPropReader::ReadString(TRVPersistent& obj, const TRVPropertyInfo& p)
+std::optional<PropErrorKind> PropReader::ReadString(Persistent& obj, const PropertyInfo& p)
 {
     if (!p.SetString)
-        return TRVPropErrorKind::ReadOnly;
+        return PropErrorKind::ReadOnly;
     auto t = ReadValueType();
     std::u16string text;
     if (!t || !IsTextType(*t))
-        return TRVPropErrorKind::InvalidValue;
+        return PropErrorKind::InvalidValue;
     if (ReadTextValue(*t, text))
         p.SetString(obj, text);
     return std::nullopt;
 }
 
-std::optional<TRVPropErrorKind> TRVPropReader::ReadReference(TRVPersistent& obj, const TRVPropertyInfo& p)
+std::optional<PropErrorKind> PropReader::ReadReference(Persistent& obj, const PropertyInfo& p)
 {
     if (!p.SetString)
-        return TRVPropErrorKind::ReadOnly;
+        return PropErrorKind::ReadOnly;
     auto t = ReadValueType();
     std::string name;
     if (t == VT::Nil) {
@@ -517,39 +517,39 @@ std::optional<TRVPropErrorKind> TRVPropReader::ReadReference(TRVPersistent& obj,
         return std::nullopt;
     }
     if (t != VT::Ident)
-        return TRVPropErrorKind::InvalidValue;
+        return PropErrorKind::InvalidValue;
     if (ReadShortString(name))
         p.SetString(obj, Utf16Of(name));
     return std::nullopt;
 }
 
-std::optional<TRVPropErrorKind> TRVPropReader::ReadObject(TRVPersistent&, const TRVPropertyInfo& p)
+std::optional<PropErrorKind> PropReader::ReadObject(Persistent&, const PropertyInfo& p)
 {
     if (!p.ObjectForWrite)
-        return TRVPropErrorKind::ReadOnly;
+        return PropErrorKind::ReadOnly;
     // Nil sets no object; naming a component is not supported by the objects read here.
     auto t = ReadValueType();
-    return t == VT::Nil ? std::nullopt : std::optional(TRVPropErrorKind::InvalidValue);
+    return t == VT::Nil ? std::nullopt : std::optional(PropErrorKind::InvalidValue);
 }
 
-std::optional<TRVPropErrorKind> TRVPropReader::ReadCollection(TRVPersistent& obj, const TRVPropertyInfo& p)
+std::optional<PropErrorKind> PropReader::ReadCollection(Persistent& obj, const PropertyInfo& p)
 {
-    TRVCollection* collection = p.CollectionForWrite ? p.CollectionForWrite(obj) : nullptr;
+    RvCollection* collection = p.CollectionForWrite ? p.CollectionForWrite(obj) : nullptr;
     if (!collection)
-        return TRVPropErrorKind::ReadOnly;
+        return PropErrorKind::ReadOnly;
     if (PeekType() != int(VT::Collection))
-        return TRVPropErrorKind::InvalidValue;
+        return PropErrorKind::InvalidValue;
     ReadCollectionValue(*collection);
     return std::nullopt;
 }
 
-std::optional<TRVPropErrorKind> TRVPropReader::ReadPicture(TRVPersistent& obj, const TRVPropertyInfo& p)
+std::optional<PropErrorKind> PropReader::ReadPicture(Persistent& obj, const PropertyInfo& p)
 {
     if (!p.SetPicture)
-        return TRVPropErrorKind::ReadOnly;
+        return PropErrorKind::ReadOnly;
     auto t = ReadValueType();
     if (t != VT::Binary)
-        return TRVPropErrorKind::InvalidValue;
+        return PropErrorKind::InvalidValue;
     std::string_view data = FCursor.Take(FCursor.ReadU32LE());
     if (!FCursor.Ok()) {
         Fail("Stream read error");
@@ -557,12 +557,12 @@ std::optional<TRVPropErrorKind> TRVPropReader::ReadPicture(TRVPersistent& obj, c
     }
     auto picture = DecodePictureData(data);
     if (!picture)
-        return TRVPropErrorKind::InvalidValue;
+        return PropErrorKind::InvalidValue;
     p.SetPicture(obj, std::move(picture));
     return std::nullopt;
 }
 
-TRVDefinedValue TRVPropReader::ReadDefinedValue()
+DefinedValue PropReader::ReadDefinedValue()
 {
     const int t = PeekType();
     if (IsIntegerType(t))
@@ -584,17 +584,17 @@ TRVDefinedValue TRVPropReader::ReadDefinedValue()
     return std::monostate{};
 }
 
-std::optional<TRVPropErrorKind> TRVPropReader::ReadDefined(TRVPersistent& obj, std::string_view name)
+std::optional<PropErrorKind> PropReader::ReadDefined(Persistent& obj, std::string_view name)
 {
-    const TRVDefinedValue value = ReadDefinedValue();
+    const DefinedValue value = ReadDefinedValue();
     if (!FCursor.Ok()) {
         Fail("Stream read error");
         return std::nullopt;
     }
     switch (obj.ReadDefinedProperty(name, value)) {
-    case TRVDefinedRead::NotDefined: return TRVPropErrorKind::UnknownProperty;
-    case TRVDefinedRead::InvalidValue: return TRVPropErrorKind::InvalidValue;
-    case TRVDefinedRead::Read: return std::nullopt;
+    case DefinedRead::NotDefined: return PropErrorKind::UnknownProperty;
+    case DefinedRead::InvalidValue: return PropErrorKind::InvalidValue;
+    case DefinedRead::Read: return std::nullopt;
     }
     return std::nullopt;
 }

@@ -20,18 +20,18 @@
 
 namespace vellum {
 
-enum class TRVPropErrorKind { UnknownProperty, ReadOnly, InvalidValue, InvalidPath };
+enum class PropErrorKind { UnknownProperty, ReadOnly, InvalidValue, InvalidPath };
 
-struct TRVPropError {
-    TRVPropErrorKind Kind;
+struct PropError {
+    PropErrorKind Kind;
     std::string Property; // the entry's name as stored
     std::string Message;
 };
 
 // Answers true when the error is handled and reading may continue with the next entry.
-using TRVPropErrorHandler = std::function<bool(const TRVPropError&)>;
+using PropErrorHandler = std::function<bool(const PropError&)>;
 
-class TRVPropReader {
+class PropReader {
 public:
     // Collections holding more items than this are refused rather than built. Collections inside
     // an object (tab stops, list levels) are held to far fewer: their items re-sort as they are
@@ -43,9 +43,9 @@ public:
     // Unknown values nest this deep at most while being skipped.
     static constexpr size_t kMaxSkipDepth = 1 << 16;
 
-    explicit TRVPropReader(std::string_view bytes) : FCursor(bytes) {}
+    explicit PropReader(std::string_view bytes) : FCursor(bytes) {}
 
-    TRVPropErrorHandler OnError;
+    PropErrorHandler OnError;
 
     bool Ok() const { return !FFailed; }
     const std::string& FailMessage() const { return FFailMessage; }
@@ -57,9 +57,9 @@ public:
     // ---- Values ----
     // The next type byte without moving; -1 at the end or after a fatal error.
     int PeekType() const { return FFailed ? -1 : FCursor.Peek(); }
-    std::optional<TRVPropValueType> ReadValueType();
+    std::optional<PropValueType> ReadValueType();
     // Fatal unless the next type byte is TYPE.
-    bool ReadExpected(TRVPropValueType type);
+    bool ReadExpected(PropValueType type);
     bool ReadShortString(std::string& out);
     // Consumes a Null byte when one is next.
     bool EndOfList();
@@ -71,10 +71,10 @@ public:
 
     // ---- Objects ----
     // OBJ's entries up to and including their end byte.
-    bool ReadProperties(TRVPersistent& obj);
+    bool ReadProperties(Persistent& obj);
     // A collection value (type byte 14 included) into COLLECTION: an empty one leaves it as it
     // is, any other clears it first and adds one item per list.
-    bool ReadCollectionValue(TRVCollection& collection);
+    bool ReadCollectionValue(RvCollection& collection);
 
     // Object nesting for readers of nested objects (components); false when too deep.
     bool EnterObject();
@@ -84,23 +84,23 @@ private:
     struct Target;
     enum class EntryResult { Ok, Error };
 
-    bool ReadEntry(TRVPersistent& obj);
-    bool ReportEntryError(TRVPropErrorKind kind, const std::string& name, size_t valueEnd, std::string message);
-    bool ResolvePath(TRVPersistent& root, const std::string& name, Target& target);
+    bool ReadEntry(Persistent& obj);
+    bool ReportEntryError(PropErrorKind kind, const std::string& name, size_t valueEnd, std::string message);
+    bool ResolvePath(Persistent& root, const std::string& name, Target& target);
     bool ValueEnd(size_t& end);
-    std::optional<TRVPropErrorKind> ReadPublished(TRVPersistent& obj, const TRVPropertyInfo& p);
-    std::optional<TRVPropErrorKind> ReadInteger(TRVPersistent& obj, const TRVPropertyInfo& p);
-    std::optional<TRVPropErrorKind> ReadEnumeration(TRVPersistent& obj, const TRVPropertyInfo& p);
-    std::optional<TRVPropErrorKind> ReadSet(TRVPersistent& obj, const TRVPropertyInfo& p);
-    std::optional<TRVPropErrorKind> ReadString(TRVPersistent& obj, const TRVPropertyInfo& p);
-    std::optional<TRVPropErrorKind> ReadReference(TRVPersistent& obj, const TRVPropertyInfo& p);
-    std::optional<TRVPropErrorKind> ReadObject(TRVPersistent& obj, const TRVPropertyInfo& p);
-    std::optional<TRVPropErrorKind> ReadCollection(TRVPersistent& obj, const TRVPropertyInfo& p);
-    std::optional<TRVPropErrorKind> ReadPicture(TRVPersistent& obj, const TRVPropertyInfo& p);
-    std::optional<TRVPropErrorKind> ReadDefined(TRVPersistent& obj, std::string_view name);
-    TRVDefinedValue ReadDefinedValue();
-    bool ReadTextValue(TRVPropValueType type, std::u16string& out);
-    bool ReadEnumName(TRVPropValueType type, std::string& name);
+    std::optional<PropErrorKind> ReadPublished(Persistent& obj, const PropertyInfo& p);
+    std::optional<PropErrorKind> ReadInteger(Persistent& obj, const PropertyInfo& p);
+    std::optional<PropErrorKind> ReadEnumeration(Persistent& obj, const PropertyInfo& p);
+    std::optional<PropErrorKind> ReadSet(Persistent& obj, const PropertyInfo& p);
+    std::optional<PropErrorKind> ReadString(Persistent& obj, const PropertyInfo& p);
+    std::optional<PropErrorKind> ReadReference(Persistent& obj, const PropertyInfo& p);
+    std::optional<PropErrorKind> ReadObject(Persistent& obj, const PropertyInfo& p);
+    std::optional<PropErrorKind> ReadCollection(Persistent& obj, const PropertyInfo& p);
+    std::optional<PropErrorKind> ReadPicture(Persistent& obj, const PropertyInfo& p);
+    std::optional<PropErrorKind> ReadDefined(Persistent& obj, std::string_view name);
+    DefinedValue ReadDefinedValue();
+    bool ReadTextValue(PropValueType type, std::u16string& out);
+    bool ReadEnumName(PropValueType type, std::string& name);
 
     // Skipping
     enum class Open : uint8_t { ListValues, Entries, CollectionItems };

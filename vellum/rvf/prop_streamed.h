@@ -7,17 +7,17 @@
 
 namespace vellum {
 
-class TRVPropReader;
-class TRVPropWriter;
+class PropReader;
+class PropWriter;
 
-class TRVStreamedProperties {
+class StreamedProperties {
 public:
-    virtual ~TRVStreamedProperties() = default;
+    virtual ~StreamedProperties() = default;
     virtual bool TakesStreamedProperty(std::string_view name) const = 0;
     // Reads the value of NAME at the reader's position; false (or a fatal reader) ends the read.
-    virtual bool ReadStreamedProperty(std::string_view name, TRVPropReader& reader) = 0;
+    virtual bool ReadStreamedProperty(std::string_view name, PropReader& reader) = 0;
     // Writes the entries (names prefixed by PREFIX) after the object's other properties.
-    virtual void WriteStreamedProperties(TRVPropWriter& writer, const std::string& prefix) const = 0;
+    virtual void WriteStreamedProperties(PropWriter& writer, const std::string& prefix) const = 0;
 };
 
 } // namespace vellum

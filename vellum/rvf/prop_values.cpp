@@ -92,13 +92,13 @@ constexpr IdentEntry kCursors[] = {
     {"crSizeAll", -22},    {"crSize", -22},
 };
 
-std::span<const IdentEntry> TableOf(TRVIntegerNames table)
+std::span<const IdentEntry> TableOf(IntegerNameTable table)
 {
     switch (table) {
-    case TRVIntegerNames::None: return {};
-    case TRVIntegerNames::Color: return kColors;
-    case TRVIntegerNames::Charset: return kCharsets;
-    case TRVIntegerNames::Cursor: return kCursors;
+    case IntegerNameTable::None: return {};
+    case IntegerNameTable::Color: return kColors;
+    case IntegerNameTable::Charset: return kCharsets;
+    case IntegerNameTable::Cursor: return kCursors;
     }
     return {};
 }
@@ -121,7 +121,7 @@ bool SameText(std::string_view a, std::string_view b)
 
 } // namespace
 
-std::optional<int32_t> IdentToInteger(TRVIntegerNames table, std::string_view name)
+std::optional<int32_t> IdentToInteger(IntegerNameTable table, std::string_view name)
 {
     for (const IdentEntry& e : TableOf(table)) {
         if (SameText(e.Name, name))
@@ -130,7 +130,7 @@ std::optional<int32_t> IdentToInteger(TRVIntegerNames table, std::string_view na
     return std::nullopt;
 }
 
-std::optional<std::string_view> IntegerToIdent(TRVIntegerNames table, int32_t value)
+std::optional<std::string_view> IntegerToIdent(IntegerNameTable table, int32_t value)
 {
     for (const IdentEntry& e : TableOf(table)) {
         if (e.Value == value)
@@ -139,13 +139,13 @@ std::optional<std::string_view> IntegerToIdent(TRVIntegerNames table, int32_t va
     return std::nullopt;
 }
 
-TRVIntegerRange IntegerRangeOf(TRVIntegerNames table)
+IntegerRange IntegerRangeOf(IntegerNameTable table)
 {
     switch (table) {
-    case TRVIntegerNames::Charset: return {0, 255};
-    case TRVIntegerNames::Cursor: return {INT16_MIN, INT16_MAX};
-    case TRVIntegerNames::None:
-    case TRVIntegerNames::Color: return {INT32_MIN, INT32_MAX};
+    case IntegerNameTable::Charset: return {0, 255};
+    case IntegerNameTable::Cursor: return {INT16_MIN, INT16_MAX};
+    case IntegerNameTable::None:
+    case IntegerNameTable::Color: return {INT32_MIN, INT32_MAX};
     }
     return {INT32_MIN, INT32_MAX};
 }

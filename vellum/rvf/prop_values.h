@@ -13,7 +13,7 @@
 namespace vellum {
 
 // The type byte in front of every value.
-enum class TRVPropValueType : uint8_t {
+enum class PropValueType : uint8_t {
     Null = 0,        // also the end of a list, of an object's entries and of a collection
     List = 1,        // values (or an item's entries) up to a Null
     Int8 = 2,
@@ -42,18 +42,18 @@ constexpr uint8_t kPropValueTypeCount = 21;
 constexpr std::string_view kComponentSignature = "TPF0";
 
 // The value of NAME in TABLE (names compared without regard to ASCII case).
-std::optional<int32_t> IdentToInteger(TRVIntegerNames table, std::string_view name);
+std::optional<int32_t> IdentToInteger(IntegerNameTable table, std::string_view name);
 // The first name of VALUE in TABLE, or none.
-std::optional<std::string_view> IntegerToIdent(TRVIntegerNames table, int32_t value);
+std::optional<std::string_view> IntegerToIdent(IntegerNameTable table, int32_t value);
 
 // The range an integer property of that name table accepts: character sets are bytes, cursors
 // are 16-bit, everything else 32-bit.
-struct TRVIntegerRange {
+struct IntegerRange {
     int64_t Min;
     int64_t Max;
     bool Contains(int64_t v) const { return v >= Min && v <= Max; }
 };
-TRVIntegerRange IntegerRangeOf(TRVIntegerNames table);
+IntegerRange IntegerRangeOf(IntegerNameTable table);
 
 // 80-bit extended float (64-bit mantissa with explicit leading bit, 15-bit exponent, sign).
 double ExtendedToDouble(const std::array<uint8_t, 10>& bytes);

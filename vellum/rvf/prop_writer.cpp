@@ -35,9 +35,9 @@ bool SameText(std::string_view a, std::string_view b)
 }
 
 // Hands a class's defined properties to the stream under the object's prefix.
-class DefinedWriter final : public TRVDefinedPropertyWriter {
+class DefinedWriter final : public DefinedPropertyWriter {
 public:
-    DefinedWriter(TRVPropWriter& writer, const std::string& prefix) : FWriter(writer), FPrefix(prefix) {}
+    DefinedWriter(PropWriter& writer, const std::string& prefix) : FWriter(writer), FPrefix(prefix) {}
 
     void WriteInteger(std::string_view name, int64_t value) override
     {
@@ -63,7 +63,7 @@ public:
 private:
     void Name(std::string_view name) { FWriter.WriteShortString(FPrefix + std::string(name)); }
 
-    TRVPropWriter& FWriter;
+    PropWriter& FWriter;
     const std::string& FPrefix;
 };
 
@@ -71,13 +71,13 @@ private:
 
 // ---- Values ----
 
-void TRVPropWriter::WriteLE(uint64_t value, int bytes)
+void PropWriter::WriteLE(uint64_t value, int bytes)
 {
     for (int i = 0; i < bytes; ++i)
         WriteByte(static_cast<uint8_t>(value >> (8 * i)));
 }
 
-void TRVPropWriter::WriteShortString(std::string_view text)
+void PropWriter::WriteShortString(std::string_view text)
 {
     if (text.size() > 255)
         text = text.substr(0, 255);
@@ -85,105 +85,105 @@ void TRVPropWriter::WriteShortString(std::string_view text)
     FOut += text;
 }
 
-void TRVPropWriter::WriteInteger(int64_t value)
+void PropWriter::WriteInteger(int64_t value)
 {
     if (value >= INT8_MIN && value <= INT8_MAX) {
-        WriteValueType(TRVPropValueType::Int8);
+        WriteValueType(PropValueType::Int8);
         WriteLE(static_cast<uint64_t>(value), 1);
     } else if (value >= INT16_MIN && value <= INT16_MAX) {
-        WriteValueType(TRVPropValueType::Int16);
+        WriteValueType(PropValueType::Int16);
         WriteLE(static_cast<uint64_t>(value), 2);
     } else if (value >= INT32_MIN && value <= INT32_MAX) {
-        WriteValueType(TRVPropValueType::Int32);
+        WriteValueType(PropValueType::Int32);
         WriteLE(static_cast<uint64_t>(value), 4);
     } else {
         WriteInt64(value);
     }
 }
 
-void TRVPropWriter::WriteInt64(int64_t value)
+void PropWriter::WriteInt64(int64_t value)
 {
-    WriteValueType(TRVPropValueType::Int64);
+    WriteValueType(PropValueType::Int64);
     WriteLE(static_cast<uint64_t>(value), 8);
 }
 
-void TRVPropWriter::WriteIdent(std::string_view name)
+void PropWriter::WriteIdent(std::string_view name)
 {
     if (SameText(name, "False"))
-        return WriteValueType(TRVPropValueType::False);
+        return WriteValueType(PropValueType::False);
     if (SameText(name, "True"))
-        return WriteValueType(TRVPropValueType::True);
+        return WriteValueType(PropValueType::True);
     if (SameText(name, "Null"))
-        return WriteValueType(TRVPropValueType::Null);
+        return WriteValueType(PropValueType::Null);
     if (SameText(name, "nil"))
-        return WriteValueType(TRVPropValueType::Nil);
-    WriteValueType(TRVPropValueType::Ident);
+        return WriteValueType(PropValueType::Nil);
+    WriteValueType(PropValueType::Ident);
     WriteShortString(name);
 }
 
-void TRVPropWriter::WriteBoolean(bool value)
+void PropWriter::WriteBoolean(bool value)
 {
-    WriteValueType(value ? TRVPropValueType::True : TRVPropValueType::False);
+    WriteValueType(value ? PropValueType::True : PropValueType::False);
 }
 
-void TRVPropWriter::WriteNamedInteger(TRVIntegerNames table, int32_t value)
+void PropWriter::WriteNamedInteger(IntegerNameTable table, int32_t value)
 {
     if (auto name = IntegerToIdent(table, value)) {
-        WriteValueType(TRVPropValueType::Ident);
+        WriteValueType(PropValueType::Ident);
         WriteShortString(*name);
         return;
     }
     WriteInteger(value);
 }
 
-void TRVPropWriter::WriteLongText(TRVPropValueType type, std::string_view bytes)
+void PropWriter::WriteLongText(PropValueType type, std::string_view bytes)
 {
     WriteValueType(type);
     WriteLE(bytes.size(), 4);
     FOut += bytes;
 }
 
-void TRVPropWriter::WriteAsciiOrUtf8(std::u16string_view text, const std::string& utf8)
+void PropWriter::WriteAsciiOrUtf8(std::u16string_view text, const std::string& utf8)
 {
     if (!IsAscii(text))
-        return WriteLongText(TRVPropValueType::Utf8String, utf8);
+        return WriteLongText(PropValueType::Utf8String, utf8);
     if (utf8.size() >= 256)
-        return WriteLongText(TRVPropValueType::LString, utf8);
-    WriteValueType(TRVPropValueType::String);
+        return WriteLongText(PropValueType::LString, utf8);
+    WriteValueType(PropValueType::String);
     WriteShortString(utf8);
 }
 
-void TRVPropWriter::WriteText(std::u16string_view text)
+void PropWriter::WriteText(std::u16string_view text)
 {
     const std::string utf8 = platform::Utf16ToUtf8(text);
     if (utf8.size() < text.size() * 2)
         return WriteAsciiOrUtf8(text, utf8);
-    WriteValueType(TRVPropValueType::WString);
+    WriteValueType(PropValueType::WString);
     WriteLE(text.size(), 4);
     for (char16_t unit : text)
         WriteLE(unit, 2);
 }
 
-void TRVPropWriter::WriteDefinedText(std::u16string_view text)
+void PropWriter::WriteDefinedText(std::u16string_view text)
 {
     WriteAsciiOrUtf8(text, platform::Utf16ToUtf8(text));
 }
 
-void TRVPropWriter::WriteFloat(double value)
+void PropWriter::WriteFloat(double value)
 {
-    WriteValueType(TRVPropValueType::Extended);
+    WriteValueType(PropValueType::Extended);
     for (uint8_t b : DoubleToExtended(value))
         WriteByte(b);
 }
 
-void TRVPropWriter::WriteBinary(std::string_view bytes)
+void PropWriter::WriteBinary(std::string_view bytes)
 {
-    WriteLongText(TRVPropValueType::Binary, bytes);
+    WriteLongText(PropValueType::Binary, bytes);
 }
 
-void TRVPropWriter::WriteSet(uint64_t mask, std::span<const std::string_view> names)
+void PropWriter::WriteSet(uint64_t mask, std::span<const std::string_view> names)
 {
-    WriteValueType(TRVPropValueType::Set);
+    WriteValueType(PropValueType::Set);
     // Every named element is written, also above ordinal 31, so that no set loses elements.
     for (size_t i = 0; i < 64 && i < names.size(); ++i) {
         if ((mask >> i) & 1)
@@ -194,41 +194,41 @@ void TRVPropWriter::WriteSet(uint64_t mask, std::span<const std::string_view> na
 
 // ---- Objects ----
 
-void TRVPropWriter::WriteProperties(const TRVPersistent& obj, const std::string& prefix)
+void PropWriter::WriteProperties(const Persistent& obj, const std::string& prefix)
 {
-    for (const TRVPropertyInfo& p : obj.Properties()) {
+    for (const PropertyInfo& p : obj.Properties()) {
         if (p.Stored(obj))
             WriteProperty(obj, p, prefix);
     }
     WriteDefinedProperties(obj, prefix);
 }
 
-void TRVPropWriter::WriteProperty(const TRVPersistent& obj, const TRVPropertyInfo& p, const std::string& prefix)
+void PropWriter::WriteProperty(const Persistent& obj, const PropertyInfo& p, const std::string& prefix)
 {
     const std::string name = prefix + std::string(p.Name);
     switch (p.Kind) {
-    case TRVPropertyKind::Integer:
-    case TRVPropertyKind::Enumeration:
-    case TRVPropertyKind::Set:
+    case PropertyKind::Integer:
+    case PropertyKind::Enumeration:
+    case PropertyKind::Set:
         if (p.IsDefault(obj))
             return;
         WriteShortString(name);
         return WriteOrdinalProperty(obj, p);
-    case TRVPropertyKind::String:
+    case PropertyKind::String:
         if (p.IsDefault(obj))
             return;
         WriteShortString(name);
         return WriteText(p.GetString(obj));
-    case TRVPropertyKind::Reference:
+    case PropertyKind::Reference:
         if (p.IsDefault(obj))
             return;
         WriteShortString(name);
         return WriteIdent(platform::Utf16ToUtf8(p.GetString(obj)));
-    case TRVPropertyKind::Object: return WriteObjectProperty(obj, p, name);
-    case TRVPropertyKind::Collection:
+    case PropertyKind::Object: return WriteObjectProperty(obj, p, name);
+    case PropertyKind::Collection:
         WriteShortString(name);
         return WriteCollection(*p.GetCollection(obj));
-    case TRVPropertyKind::Picture:
+    case PropertyKind::Picture:
         if (p.IsDefault(obj))
             return;
         WriteShortString(name + ".Data");
@@ -236,41 +236,41 @@ void TRVPropWriter::WriteProperty(const TRVPersistent& obj, const TRVPropertyInf
     }
 }
 
-void TRVPropWriter::WriteOrdinalProperty(const TRVPersistent& obj, const TRVPropertyInfo& p)
+void PropWriter::WriteOrdinalProperty(const Persistent& obj, const PropertyInfo& p)
 {
     const int64_t value = p.GetOrdinal(obj);
-    if (p.Kind == TRVPropertyKind::Set)
+    if (p.Kind == PropertyKind::Set)
         return WriteSet(static_cast<uint64_t>(value) & p.SetMask(), p.ValueNames);
     const bool named = value >= 0 && static_cast<size_t>(value) < p.ValueNames.size() &&
                        !p.ValueNames[static_cast<size_t>(value)].empty();
-    if (p.Kind == TRVPropertyKind::Enumeration && named)
+    if (p.Kind == PropertyKind::Enumeration && named)
         return WriteIdent(p.ValueNames[static_cast<size_t>(value)]);
-    if (p.IntegerNames != TRVIntegerNames::None)
+    if (p.IntegerNames != IntegerNameTable::None)
         return WriteNamedInteger(p.IntegerNames, static_cast<int32_t>(value));
     WriteInteger(value);
 }
 
-void TRVPropWriter::WriteObjectProperty(const TRVPersistent& obj, const TRVPropertyInfo& p, const std::string& name)
+void PropWriter::WriteObjectProperty(const Persistent& obj, const PropertyInfo& p, const std::string& name)
 {
-    const TRVPersistent* inner = p.GetObject(obj);
+    const Persistent* inner = p.GetObject(obj);
     if (!inner) {
         WriteShortString(name);
-        return WriteValueType(TRVPropValueType::Nil);
+        return WriteValueType(PropValueType::Nil);
     }
     WriteProperties(*inner, name + ".");
 }
 
-void TRVPropWriter::WriteDefinedProperties(const TRVPersistent& obj, const std::string& prefix)
+void PropWriter::WriteDefinedProperties(const Persistent& obj, const std::string& prefix)
 {
     DefinedWriter writer(*this, prefix);
     obj.WriteDefinedProperties(writer);
-    if (const auto* streamed = dynamic_cast<const TRVStreamedProperties*>(&obj))
+    if (const auto* streamed = dynamic_cast<const StreamedProperties*>(&obj))
         streamed->WriteStreamedProperties(*this, prefix);
 }
 
-void TRVPropWriter::WriteCollection(const TRVCollection& collection)
+void PropWriter::WriteCollection(const RvCollection& collection)
 {
-    WriteValueType(TRVPropValueType::Collection);
+    WriteValueType(PropValueType::Collection);
     for (int i = 0; i < collection.Count(); ++i) {
         WriteListBegin();
         WriteProperties(collection.PersistentAt(i));
@@ -279,19 +279,19 @@ void TRVPropWriter::WriteCollection(const TRVCollection& collection)
     WriteListEnd();
 }
 
-std::string WriteObjectEntries(const TRVPersistent& obj)
+std::string WriteObjectEntries(const Persistent& obj)
 {
     std::string out;
-    TRVPropWriter writer(out);
+    PropWriter writer(out);
     writer.WriteProperties(obj);
     writer.WriteListEnd();
     return out;
 }
 
-std::string WriteCollectionValue(const TRVCollection& collection)
+std::string WriteCollectionValue(const RvCollection& collection)
 {
     std::string out;
-    TRVPropWriter writer(out);
+    PropWriter writer(out);
     writer.WriteCollection(collection);
     return out;
 }

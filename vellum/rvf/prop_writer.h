@@ -12,14 +12,14 @@
 
 namespace vellum {
 
-class TRVPropWriter {
+class PropWriter {
 public:
-    explicit TRVPropWriter(std::string& out) : FOut(out) {}
+    explicit PropWriter(std::string& out) : FOut(out) {}
 
     const std::string& Bytes() const { return FOut; }
 
     // ---- Values ----
-    void WriteValueType(TRVPropValueType type) { FOut += static_cast<char>(type); }
+    void WriteValueType(PropValueType type) { FOut += static_cast<char>(type); }
     // One length byte and the text, cut to 255 bytes.
     void WriteShortString(std::string_view text);
     // The shortest of int8, int16 and int32; int64 beyond 32 bits.
@@ -29,7 +29,7 @@ public:
     void WriteIdent(std::string_view name);
     void WriteBoolean(bool value);
     // An integer of a type with a name table: its name when it has one, else the number.
-    void WriteNamedInteger(TRVIntegerNames table, int32_t value);
+    void WriteNamedInteger(IntegerNameTable table, int32_t value);
     // A text property: wide string when UTF-8 would not be shorter than UTF-16, plain string
     // (or long string) for ASCII, otherwise UTF-8 string.
     void WriteText(std::u16string_view text);
@@ -39,32 +39,32 @@ public:
     void WriteBinary(std::string_view bytes);
     // Set value: the names of the elements present, lowest first, then an empty name.
     void WriteSet(uint64_t mask, std::span<const std::string_view> names);
-    void WriteListBegin() { WriteValueType(TRVPropValueType::List); }
-    void WriteListEnd() { WriteValueType(TRVPropValueType::Null); }
+    void WriteListBegin() { WriteValueType(PropValueType::List); }
+    void WriteListEnd() { WriteValueType(PropValueType::Null); }
 
     // ---- Objects ----
     // OBJ's property entries with every name prefixed by PREFIX; no end byte.
-    void WriteProperties(const TRVPersistent& obj, const std::string& prefix = {});
+    void WriteProperties(const Persistent& obj, const std::string& prefix = {});
     // A collection value: type 14, each item as a list of its entries, then the end byte.
-    void WriteCollection(const TRVCollection& collection);
+    void WriteCollection(const RvCollection& collection);
 
 private:
     void WriteByte(uint8_t b) { FOut += static_cast<char>(b); }
     void WriteLE(uint64_t value, int bytes);
-    void WriteLongText(TRVPropValueType type, std::string_view bytes);
+    void WriteLongText(PropValueType type, std::string_view bytes);
     void WriteAsciiOrUtf8(std::u16string_view text, const std::string& utf8);
-    void WriteProperty(const TRVPersistent& obj, const TRVPropertyInfo& p, const std::string& prefix);
-    void WriteOrdinalProperty(const TRVPersistent& obj, const TRVPropertyInfo& p);
-    void WriteObjectProperty(const TRVPersistent& obj, const TRVPropertyInfo& p, const std::string& name);
-    void WriteDefinedProperties(const TRVPersistent& obj, const std::string& prefix);
+    void WriteProperty(const Persistent& obj, const PropertyInfo& p, const std::string& prefix);
+    void WriteOrdinalProperty(const Persistent& obj, const PropertyInfo& p);
+    void WriteObjectProperty(const Persistent& obj, const PropertyInfo& p, const std::string& name);
+    void WriteDefinedProperties(const Persistent& obj, const std::string& prefix);
 
     std::string& FOut;
 };
 
 // An object's entries and the end byte, as one item of a collection carries them (without the
 // list start), written into a new byte string. Convenient for tests and tools.
-std::string WriteObjectEntries(const TRVPersistent& obj);
+std::string WriteObjectEntries(const Persistent& obj);
 // A whole collection value (starting with type 14).
-std::string WriteCollectionValue(const TRVCollection& collection);
+std::string WriteCollectionValue(const RvCollection& collection);
 
 } // namespace vellum

@@ -38,7 +38,7 @@ bool RvfDocumentItemContext::ReadNestedDocument(TCustomRVData& doc, std::string_
     // The note's own records only: its styles go through the maps of the outer pass, and it
     // has no background or layout to hand back.
     TRVMemoryStream stream{std::string(body)};
-    TRVFInsertParams params;
+    RvfInsertParams params;
     params.Index = 0;
     params.ParaNo = -1;
     params.ReplaceStyles = false;

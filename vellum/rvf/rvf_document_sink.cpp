@@ -38,16 +38,16 @@ int32_t FindStyleByName(const Infos& infos, std::string_view name)
     return 0;
 }
 
-TRVTag MakeTag(const RvfTag& tag, bool strings)
+RvTag MakeTag(const RvfTag& tag, bool strings)
 {
     if (!strings)
-        return TRVTag::FromInt(tag.Int);
-    return tag.Str ? TRVTag::FromString(*tag.Str) : TRVTag();
+        return RvTag::FromInt(tag.Int);
+    return tag.Str ? RvTag::FromString(*tag.Str) : RvTag();
 }
 
 } // namespace
 
-RvfDocumentSink::RvfDocumentSink(TCustomRVData& data, TRVFInsertParams& params, TRVFReadPass& pass)
+RvfDocumentSink::RvfDocumentSink(TCustomRVData& data, RvfInsertParams& params, RvfReadPass& pass)
     : FData(data), FParams(params), FPass(pass), FProperties(data, params, pass)
 {
     FParams.Index = std::clamp(FParams.Index, 0, FData.CountItems());

@@ -18,7 +18,7 @@ namespace vellum {
 
 class RvfDocumentSink final : public RvfRecordSink, public RvfItemStyleNames {
 public:
-    RvfDocumentSink(TCustomRVData& data, TRVFInsertParams& params, TRVFReadPass& pass);
+    RvfDocumentSink(TCustomRVData& data, RvfInsertParams& params, RvfReadPass& pass);
     ~RvfDocumentSink() override;
 
     int32_t TextStyleByName(std::string_view name) override;
@@ -69,8 +69,8 @@ private:
     void AfterInserted(int32_t itemNo);
 
     TCustomRVData& FData;
-    TRVFInsertParams& FParams;
-    TRVFReadPass& FPass;
+    RvfInsertParams& FParams;
+    RvfReadPass& FPass;
     int32_t FPos = 0;
     int32_t FStartIndex = 0;
     bool FFirstItem = true;

@@ -34,7 +34,7 @@ void AppendI32(std::string& out, int32_t value)
         out += static_cast<char>((static_cast<uint32_t>(value) >> (8 * i)) & 0xFF);
 }
 
-void ReadMargins(ByteCursor& cursor, TRVLayoutBody& layout)
+void ReadMargins(ByteCursor& cursor, LayoutBody& layout)
 {
     layout.HasMargins = true;
     layout.LeftMargin = ReadI32(cursor);
@@ -46,7 +46,7 @@ void ReadMargins(ByteCursor& cursor, TRVLayoutBody& layout)
     layout.BiDiMode = cursor.ReadByte();
 }
 
-void ReadContinuation(ByteCursor& cursor, TRVLayoutBody& layout, const TRVIntegerList* listMap)
+void ReadContinuation(ByteCursor& cursor, LayoutBody& layout, const TRVIntegerList* listMap)
 {
     layout.FirstParaContinued = ReadI32(cursor) != 0;
     layout.LastParaContinued = ReadI32(cursor) != 0;
@@ -56,10 +56,10 @@ void ReadContinuation(ByteCursor& cursor, TRVLayoutBody& layout, const TRVIntege
 
 } // namespace
 
-TRVLayoutBody ReadRvfLayoutBody(std::string_view body, const TRVIntegerList* listMap)
+LayoutBody ReadRvfLayoutBody(std::string_view body, const TRVIntegerList* listMap)
 {
     ByteCursor cursor(body);
-    TRVLayoutBody layout;
+    LayoutBody layout;
     layout.Nested = cursor.ReadU32LE() != 0;
     uint32_t remaining = cursor.ReadU32LE();
     if (!cursor.Ok() || (!layout.Nested && remaining < kMarginGroupSize))
@@ -76,7 +76,7 @@ TRVLayoutBody ReadRvfLayoutBody(std::string_view body, const TRVIntegerList* lis
     return layout;
 }
 
-std::string WriteRvfLayoutBody(const TRVLayoutBody& layout)
+std::string WriteRvfLayoutBody(const LayoutBody& layout)
 {
     const bool continued = layout.FirstParaContinued || layout.LastParaContinued;
     std::string out;
@@ -97,7 +97,7 @@ std::string WriteRvfLayoutBody(const TRVLayoutBody& layout)
     return out;
 }
 
-bool ReadRvfMarkerList(std::string_view body, const TRVIntegerList* listMap, std::vector<TRVPrecedingMarker>& out)
+bool ReadRvfMarkerList(std::string_view body, const TRVIntegerList* listMap, std::vector<PrecedingMarker>& out)
 {
     ByteCursor cursor(body);
     cursor.ReadU32LE();
@@ -108,7 +108,7 @@ bool ReadRvfMarkerList(std::string_view body, const TRVIntegerList* listMap, std
     out.clear();
     out.reserve(count);
     for (uint32_t i = 0; i < count; ++i) {
-        TRVPrecedingMarker m;
+        PrecedingMarker m;
         m.ListNo = MapListNo(ReadI32(cursor), listMap);
         m.Level = ReadI32(cursor);
         m.ResetNumbering = cursor.ReadByte() != 0;

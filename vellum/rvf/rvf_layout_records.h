@@ -17,7 +17,7 @@ class Picture;
 namespace vellum {
 
 // The layout body's fields as stored.
-struct TRVLayoutBody {
+struct LayoutBody {
     bool Nested = false;
     bool HasMargins = false; // the viewer's margins and widths (top-level documents only)
     int32_t LeftMargin = 0;
@@ -36,11 +36,11 @@ struct TRVLayoutBody {
 // Reads a layout body. Throws EVellumError "Invalid RVF format" when a top-level body is
 // shorter than its fixed part or any group is cut short. A continued list style is translated
 // through LISTMAP when there is one; a number beyond the map means no list.
-TRVLayoutBody ReadRvfLayoutBody(std::string_view body, const TRVIntegerList* listMap);
-std::string WriteRvfLayoutBody(const TRVLayoutBody& layout);
+LayoutBody ReadRvfLayoutBody(std::string_view body, const TRVIntegerList* listMap);
+std::string WriteRvfLayoutBody(const LayoutBody& layout);
 
 // One marker standing before a document fragment, for numbering that continues.
-struct TRVPrecedingMarker {
+struct PrecedingMarker {
     int32_t ListNo = -1;
     int32_t Level = 0;
     bool ResetNumbering = false;
@@ -50,7 +50,7 @@ struct TRVPrecedingMarker {
 
 // Reads a marker list body; false when the count claims more markers than the body holds.
 // List numbers are translated through LISTMAP as layout bodies translate theirs.
-bool ReadRvfMarkerList(std::string_view body, const TRVIntegerList* listMap, std::vector<TRVPrecedingMarker>& out);
+bool ReadRvfMarkerList(std::string_view body, const TRVIntegerList* listMap, std::vector<PrecedingMarker>& out);
 
 // The background picture of a background record: always a bitmap. DataMode 0 is hex that must
 // decode completely, 2 the bytes as they are. Null when the body cannot be loaded.

@@ -14,7 +14,7 @@ namespace {
 constexpr int32_t kBodyLine = 1;
 constexpr uint8_t kWarnUnknownStyle = 1 << 2;
 
-void CopyLayout(const TRVLayoutBody& body, TRVLayoutInfo& layout)
+void CopyLayout(const LayoutBody& body, TRVLayoutInfo& layout)
 {
     layout.Loaded = true;
     if (body.HasMargins) {
@@ -34,7 +34,7 @@ void CopyLayout(const TRVLayoutBody& body, TRVLayoutInfo& layout)
 
 } // namespace
 
-RvfPropertyRecords::RvfPropertyRecords(TCustomRVData& data, TRVFInsertParams& params, TRVFReadPass& pass)
+RvfPropertyRecords::RvfPropertyRecords(TCustomRVData& data, RvfInsertParams& params, RvfReadPass& pass)
     : FData(data), FParams(params), FPass(pass)
 {
 }
@@ -73,8 +73,8 @@ bool RvfPropertyRecords::PropertyLine(const RvfHeader& header, std::string_view 
 
 bool RvfPropertyRecords::ApplyStyleTable(const RvfHeader& header, std::string_view line)
 {
-    const TRVDocumentSettings& settings = FData.Settings();
-    TRVFStyleTableContext context;
+    const DocumentSettings& settings = FData.Settings();
+    RvfStyleTableContext context;
     context.Style = FData.GetRVStyle();
     context.TextMode = settings.RVFTextStylesReadMode;
     context.ParaMode = settings.RVFParaStylesReadMode;
@@ -130,7 +130,7 @@ void RvfPropertyRecords::ApplyLayout(const RvfHeader& header, std::string_view l
     if (!layout || !Replacing() || !HasOption(rvfoLoadLayout))
         return;
     // Throws "Invalid RVF format" for a short body, which ends the pass.
-    TRVLayoutBody body = ReadRvfLayoutBody(RvfBodyBytes(line, header.DataMode), FPass.ListStyleMap.get());
+    LayoutBody body = ReadRvfLayoutBody(RvfBodyBytes(line, header.DataMode), FPass.ListStyleMap.get());
     CopyLayout(body, *layout);
 }
 

@@ -13,7 +13,7 @@ namespace vellum {
 
 class RvfPropertyRecords {
 public:
-    RvfPropertyRecords(TCustomRVData& data, TRVFInsertParams& params, TRVFReadPass& pass);
+    RvfPropertyRecords(TCustomRVData& data, RvfInsertParams& params, RvfReadPass& pass);
 
     // A property or background record's header was read.
     void BeginRecord(const RvfHeader& header);
@@ -33,8 +33,8 @@ private:
     bool ApplyDocParameter(std::string_view line);
 
     TCustomRVData& FData;
-    TRVFInsertParams& FParams;
-    TRVFReadPass& FPass;
+    RvfInsertParams& FParams;
+    RvfReadPass& FPass;
 };
 
 } // namespace vellum

@@ -12,7 +12,7 @@ namespace vellum {
 // levels, and a crafted one must not exhaust the stack.
 constexpr int kMaxRvfNesting = 32;
 
-struct TRVFReadPass {
+struct RvfReadPass {
     // Index = style number in the file, value = number in the style sheet. A map exists only
     // once a style table of the document was merged into the style sheet.
     std::unique_ptr<TRVIntegerList> TextStyleMap;

@@ -12,10 +12,10 @@ namespace {
 // ones borrow it. Leaving undoes exactly what entering did, also when reading threw.
 class PassScope {
 public:
-    explicit PassScope(TRVDocumentSettings& settings) : FSettings(settings)
+    explicit PassScope(DocumentSettings& settings) : FSettings(settings)
     {
         if (!FSettings.RVFReadPass) {
-            FOwned = std::make_unique<TRVFReadPass>();
+            FOwned = std::make_unique<RvfReadPass>();
             FSettings.RVFReadPass = FOwned.get();
             FSettings.ReadWarnings = 0;
         }
@@ -31,17 +31,17 @@ public:
     PassScope(const PassScope&) = delete;
     PassScope& operator=(const PassScope&) = delete;
 
-    TRVFReadPass& Pass() { return *FPass; }
+    RvfReadPass& Pass() { return *FPass; }
     bool Outermost() const { return FOwned != nullptr; }
     bool TooDeep() const { return FPass->Depth > kMaxRvfNesting; }
 
 private:
-    TRVDocumentSettings& FSettings;
-    std::unique_ptr<TRVFReadPass> FOwned;
-    TRVFReadPass* FPass = nullptr;
+    DocumentSettings& FSettings;
+    std::unique_ptr<RvfReadPass> FOwned;
+    RvfReadPass* FPass = nullptr;
 };
 
-bool RunPass(TCustomRVData& data, TRVMemoryStream& stream, TRVFInsertParams& params,
+bool RunPass(TCustomRVData& data, TRVMemoryStream& stream, RvfInsertParams& params,
              PassScope& scope)
 {
     std::vector<std::string>* properties = data.Settings().DocProperties;
@@ -74,7 +74,7 @@ void ApplyLayoutToDocument(TCustomRVData& data, const TRVLayoutInfo& layout)
 
 } // namespace
 
-bool InsertRvf(TCustomRVData& data, TRVMemoryStream& stream, TRVFInsertParams& params)
+bool InsertRvf(TCustomRVData& data, TRVMemoryStream& stream, RvfInsertParams& params)
 {
     params.ItemsAdded = 0;
     params.Busy = true;
@@ -89,14 +89,14 @@ bool InsertRvf(TCustomRVData& data, TRVMemoryStream& stream, TRVFInsertParams& p
     return ok;
 }
 
-bool ReadRvfStream(TCustomRVData& data, TRVMemoryStream& stream, const TRVFReadTargets& targets)
+bool ReadRvfStream(TCustomRVData& data, TRVMemoryStream& stream, const RvfReadTargets& targets)
 {
     try {
         data.Clear();
     } catch (...) {
         return false;
     }
-    TRVFInsertParams params;
+    RvfInsertParams params;
     params.Index = 0;
     params.ParaNo = -1;
     params.ReplaceStyles = true;
@@ -104,7 +104,7 @@ bool ReadRvfStream(TCustomRVData& data, TRVMemoryStream& stream, const TRVFReadT
     return InsertRvf(data, stream, params);
 }
 
-bool ReadRvfFile(TCustomRVData& data, const std::string& fileName, const TRVFReadTargets& targets)
+bool ReadRvfFile(TCustomRVData& data, const std::string& fileName, const RvfReadTargets& targets)
 {
     TRVMemoryStream stream;
     try {
@@ -128,7 +128,7 @@ bool ReadRvfSized(TCustomRVData& data, TRVMemoryStream& stream)
     const bool wasNested = data.HasDataState(rvstReadingNested);
     data.SetDataState(rvstReadingNested, true);
     TRVLayoutInfo layout;
-    TRVFReadTargets targets;
+    RvfReadTargets targets;
     targets.Layout = &layout;
     bool ok = ReadRvfStream(data, nested, targets);
     data.SetDataState(rvstReadingNested, wasNested);

@@ -11,7 +11,7 @@ namespace vellum {
 namespace {
 
 // A style table read from the body, of the kind SUBKIND names.
-std::unique_ptr<TCustomRVInfos> NewTable(int32_t subKind, TRVStyle& style, const TRVFStyleTableContext& context)
+std::unique_ptr<TCustomRVInfos> NewTable(int32_t subKind, TRVStyle& style, const RvfStyleTableContext& context)
 {
     switch (subKind) {
     case kRvfTextStyleTable: return style.NewTextStyles();
@@ -38,10 +38,10 @@ std::unique_ptr<TCustomRVInfos> NewDetachedTable(int32_t subKind)
 
 bool ReadTable(std::string_view body, TCustomRVInfos& table, uint8_t* warnings)
 {
-    TRVPropReader reader(body);
+    PropReader reader(body);
     // Inside an entry every error is handled: the style keeps its value and the document
     // notes that its table held something this program does not know.
-    reader.OnError = [warnings](const TRVPropError&) {
+    reader.OnError = [warnings](const PropError&) {
         if (warnings)
             *warnings |= kRvfWarnStyleProperty;
         return true;
@@ -49,7 +49,7 @@ bool ReadTable(std::string_view body, TCustomRVInfos& table, uint8_t* warnings)
     return reader.ReadCollectionValue(table);
 }
 
-std::unique_ptr<TRVIntegerList>* MapOf(int32_t subKind, const TRVFStyleTableContext& context)
+std::unique_ptr<TRVIntegerList>* MapOf(int32_t subKind, const RvfStyleTableContext& context)
 {
     switch (subKind) {
     case kRvfTextStyleTable: return context.TextMap;
@@ -83,12 +83,12 @@ void ReplaceTable(int32_t subKind, TRVStyle& style, const TCustomRVInfos& table)
 }
 
 void MergeTable(int32_t subKind, TRVStyle& style, const TCustomRVInfos& table, TRVFReaderStyleMode mode,
-                TRVFStyleTableContext& context, std::unique_ptr<TRVIntegerList>& map)
+                RvfStyleTableContext& context, std::unique_ptr<TRVIntegerList>& map)
 {
     map = std::make_unique<TRVIntegerList>();
     const TRVIntegerList* textMap =
         subKind != kRvfTextStyleTable && context.TextMap ? context.TextMap->get() : nullptr;
-    const TRVStyleMergeMode mergeMode = mode == rvf_sInsertMap ? rvsmmMap : rvsmmMerge;
+    const StyleMergeMode mergeMode = mode == rvf_sInsertMap ? rvsmmMap : rvsmmMerge;
     SheetTable(subKind, style).MergeStyles(table, mergeMode, context.OwnerDocument, textMap, *map);
 }
 
@@ -103,13 +103,13 @@ std::string RvfBodyBytes(std::string_view line, int32_t dataMode)
     return {};
 }
 
-bool ApplyRvfStyleTable(int32_t subKind, std::string_view body, TRVFStyleTableContext& context)
+bool ApplyRvfStyleTable(int32_t subKind, std::string_view body, RvfStyleTableContext& context)
 {
     // 1. The read mode of this kind of table.
     const TRVFReaderStyleMode mode = subKind == kRvfTextStyleTable ? context.TextMode : context.ParaMode;
     if (body.empty() || mode == rvf_sIgnore || !IsRvfStyleTable(subKind))
         return true;
-    if (static_cast<uint8_t>(body[0]) != static_cast<uint8_t>(TRVPropValueType::Collection))
+    if (static_cast<uint8_t>(body[0]) != static_cast<uint8_t>(PropValueType::Collection))
         return false;
     // 2. Read into a temporary table of the same kind.
     auto table = context.Style ? NewTable(subKind, *context.Style, context) : NewDetachedTable(subKind);

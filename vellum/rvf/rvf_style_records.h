@@ -16,7 +16,7 @@
 namespace vellum {
 
 class TRVStyle;
-class TRVImageList;
+class RvImageList;
 
 // Sub-kinds of the document property record.
 constexpr int32_t kRvfTextStyleTable = 1;
@@ -36,14 +36,14 @@ inline bool IsRvfStyleTable(int32_t subKind)
 }
 
 // What a style table record may touch during one reading pass.
-struct TRVFStyleTableContext {
+struct RvfStyleTableContext {
     TRVStyle* Style = nullptr; // none: tables are read and dropped
     TRVFReaderStyleMode TextMode = rvf_sInsertMerge;
     TRVFReaderStyleMode ParaMode = rvf_sInsertMerge; // paragraph and list styles
     bool ReplaceStyles = false;                       // loading a whole document
     uint8_t* Warnings = nullptr;
-    TRVStyleAddedListener* OwnerDocument = nullptr; // told about styles a merge appends
-    std::function<TRVImageList*(int32_t tag)> ImageListNeeded;
+    StyleAddedListener* OwnerDocument = nullptr; // told about styles a merge appends
+    std::function<RvImageList*(int32_t tag)> ImageListNeeded;
     // The pass's style maps; a map exists once a table of that kind was merged.
     std::unique_ptr<TRVIntegerList>* TextMap = nullptr;
     std::unique_ptr<TRVIntegerList>* ParaMap = nullptr;
@@ -57,7 +57,7 @@ std::string RvfBodyBytes(std::string_view line, int32_t dataMode);
 // Applies the body of a style table record of SUBKIND (1, 2 or 4). False when the pass must
 // fail: a body that does not start a collection, or a collection that is cut short or
 // malformed. Unknown properties and bad values only set the warning bit.
-bool ApplyRvfStyleTable(int32_t subKind, std::string_view body, TRVFStyleTableContext& context);
+bool ApplyRvfStyleTable(int32_t subKind, std::string_view body, RvfStyleTableContext& context);
 
 // Writes a style table record's collection body (the bytes behind the record's second line).
 std::string WriteRvfStyleTableBody(const TCustomRVInfos& table);

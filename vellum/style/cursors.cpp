@@ -5,19 +5,19 @@
 namespace vellum {
 
 namespace {
-std::map<TCursor, TRVCursorImage>& CursorTable()
+std::map<CursorId, CursorImage>& CursorTable()
 {
-    static std::map<TCursor, TRVCursorImage> table;
+    static std::map<CursorId, CursorImage> table;
     return table;
 }
 } // namespace
 
-void RegisterCursor(TCursor number, TRVCursorImage image)
+void RegisterCursor(CursorId number, CursorImage image)
 {
     CursorTable()[number] = image;
 }
 
-std::optional<TRVCursorImage> RegisteredCursor(TCursor number)
+std::optional<CursorImage> RegisteredCursor(CursorId number)
 {
     auto it = CursorTable().find(number);
     if (it == CursorTable().end())

@@ -9,15 +9,15 @@
 
 namespace vellum {
 
-enum class TRVCursorImage {
+enum class CursorImage {
     PlatformHand, // the platform's own hand pointer
     Jump,         // the program's link pointer, where the platform has no hand
     FlipArrow     // the program's mirrored arrow for selecting whole lines
 };
 
 // Registers (or re-registers) NUMBER as IMAGE.
-void RegisterCursor(TCursor number, TRVCursorImage image);
+void RegisterCursor(CursorId number, CursorImage image);
 // The image registered for NUMBER, if any.
-std::optional<TRVCursorImage> RegisteredCursor(TCursor number);
+std::optional<CursorImage> RegisteredCursor(CursorId number);
 
 } // namespace vellum

@@ -53,9 +53,9 @@ void TCustomRVInfo::RemapReferences(const TRVIntegerList& mapping, const TRVInte
     BaseStyleNo = MapReference(BaseStyleNo, mapping);
 }
 
-std::span<const TRVPropertyInfo> TCustomRVInfo::BaseProperties()
+std::span<const PropertyInfo> TCustomRVInfo::BaseProperties()
 {
-    static const TRVPropertyInfo table[] = {
+    static const PropertyInfo table[] = {
         props::Integer<&TCustomRVInfo::BaseStyleNo>("BaseStyleNo", -1),
         props::String<&TCustomRVInfo::StyleName>("StyleName"),
         props::Boolean<&TCustomRVInfo::Standard>("Standard", true),
@@ -64,7 +64,7 @@ std::span<const TRVPropertyInfo> TCustomRVInfo::BaseProperties()
     return table;
 }
 
-std::span<const TRVPropertyInfo> TCustomRVInfo::Properties() const
+std::span<const PropertyInfo> TCustomRVInfo::Properties() const
 {
     return BaseProperties();
 }
@@ -182,7 +182,7 @@ int TCustomRVInfos::FindMergeTarget(const TCustomRVInfo& source, int sourceNo,
     return -1;
 }
 
-int TCustomRVInfos::AppendCopy(const TCustomRVInfo& source, TRVStyleAddedListener* ownerDocument)
+int TCustomRVInfos::AppendCopy(const TCustomRVInfo& source, StyleAddedListener* ownerDocument)
 {
     TCustomRVInfo& copy = AddInfo();
     copy.Assign(source);
@@ -191,8 +191,8 @@ int TCustomRVInfos::AppendCopy(const TCustomRVInfo& source, TRVStyleAddedListene
     return copy.Index();
 }
 
-void TCustomRVInfos::MergeStyles(const TCustomRVInfos& source, TRVStyleMergeMode mode,
-                                 TRVStyleAddedListener* ownerDocument,
+void TCustomRVInfos::MergeStyles(const TCustomRVInfos& source, StyleMergeMode mode,
+                                 StyleAddedListener* ownerDocument,
                                  const TRVIntegerList* textStyleMapping, TRVIntegerList& mapping)
 {
     // 1. Start an empty mapping; everything from FIRSTADDED on is appended by this call.

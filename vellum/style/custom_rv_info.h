@@ -17,7 +17,7 @@ class TRVStyle;
 class TCustomRVInfos;
 
 // A style record. Its style number is its index in its collection.
-class TCustomRVInfo : public TRVPersistent {
+class TCustomRVInfo : public Persistent {
 public:
     TCustomRVInfo() = default;
     TCustomRVInfo(const TCustomRVInfo&) = delete;
@@ -45,10 +45,10 @@ public:
     // After a merge appended this record: translate its references to other styles.
     virtual void RemapReferences(const TRVIntegerList& mapping, const TRVIntegerList* textMapping);
 
-    std::span<const TRVPropertyInfo> Properties() const override;
+    std::span<const PropertyInfo> Properties() const override;
 
 protected:
-    static std::span<const TRVPropertyInfo> BaseProperties();
+    static std::span<const PropertyInfo> BaseProperties();
     // MAPPING[value] for a non-negative reference; a list-index error when it is out of range.
     static int32_t MapReference(int32_t value, const TRVIntegerList& mapping);
     // Whether an incoming style's follow-on REFERENCE agrees with an existing style's THEIRS
@@ -63,17 +63,17 @@ private:
 };
 
 // Told about every style that a merge appends (a document passes it on to its viewer).
-class TRVStyleAddedListener {
+class StyleAddedListener {
 public:
-    virtual ~TRVStyleAddedListener() = default;
+    virtual ~StyleAddedListener() = default;
     virtual void DoAddStyle(TCustomRVInfo& style) = 0;
 };
 
-enum TRVStyleMergeMode : uint8_t { rvsmmMerge, rvsmmMap, rvsmmAppend };
+enum StyleMergeMode : uint8_t { rvsmmMerge, rvsmmMap, rvsmmAppend };
 
 // A numbered style table. Indexed access never fails: a number outside the table answers a
 // fallback style that shows the fault on screen.
-class TCustomRVInfos : public TRVCollection {
+class TCustomRVInfos : public RvCollection {
 public:
     explicit TCustomRVInfos(TRVStyle* owner) : FOwner(owner) {}
     TCustomRVInfos(const TCustomRVInfos&) = delete;
@@ -83,8 +83,8 @@ public:
     TRVStyle* Owner() const { return FOwner; }
     int Count() const override { return static_cast<int>(FItems.size()); }
     bool IsValidIndex(int styleNo) const { return styleNo >= 0 && styleNo < Count(); }
-    const TRVPersistent& PersistentAt(int index) const override { return InfoAt(index); }
-    TRVPersistent& AddPersistent() override { return AddInfo(); }
+    const Persistent& PersistentAt(int index) const override { return InfoAt(index); }
+    Persistent& AddPersistent() override { return AddInfo(); }
     void Clear() override;
     void Delete(int index);
 
@@ -102,8 +102,8 @@ public:
 
     // Merges SOURCE (a table of the same kind) into this one and fills MAPPING with, for each
     // source style, the number it became here (-1 in map mode when this table is empty).
-    void MergeStyles(const TCustomRVInfos& source, TRVStyleMergeMode mode,
-                     TRVStyleAddedListener* ownerDocument, const TRVIntegerList* textStyleMapping,
+    void MergeStyles(const TCustomRVInfos& source, StyleMergeMode mode,
+                     StyleAddedListener* ownerDocument, const TRVIntegerList* textStyleMapping,
                      TRVIntegerList& mapping);
 
 protected:
@@ -123,7 +123,7 @@ private:
     TCustomRVInfo& Adopt(std::unique_ptr<TCustomRVInfo> item);
     int FindMergeTarget(const TCustomRVInfo& source, int sourceNo, const TRVIntegerList& mapping,
                         const std::vector<bool>& reserved) const;
-    int AppendCopy(const TCustomRVInfo& source, TRVStyleAddedListener* ownerDocument);
+    int AppendCopy(const TCustomRVInfo& source, StyleAddedListener* ownerDocument);
     void RenumberFrom(int index);
 
     TRVStyle* FOwner;
@@ -133,7 +133,7 @@ private:
 
 // A table typed by its style class.
 template <typename Info>
-class TRVInfosOf : public TCustomRVInfos {
+class InfosOf : public TCustomRVInfos {
 public:
     using TCustomRVInfos::TCustomRVInfos;
     Info& Add() { return static_cast<Info&>(AddInfo()); }

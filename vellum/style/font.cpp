@@ -21,14 +21,14 @@ char16_t FoldCase(char16_t c)
     return c;
 }
 
-TRVPropertyInfo SizeProperty()
+PropertyInfo SizeProperty()
 {
-    TRVPropertyInfo p;
+    PropertyInfo p;
     p.Name = "Size";
-    p.Kind = TRVPropertyKind::Integer;
-    p.GetOrdinal = [](const TRVPersistent& o) -> int64_t { return static_cast<const TFont&>(o).Size(); };
-    p.SetOrdinal = [](TRVPersistent& o, int64_t v) {
-        static_cast<TFont&>(o).SetSize(static_cast<int32_t>(v));
+    p.Kind = PropertyKind::Integer;
+    p.GetOrdinal = [](const Persistent& o) -> int64_t { return static_cast<const Font&>(o).Size(); };
+    p.SetOrdinal = [](Persistent& o, int64_t v) {
+        static_cast<Font&>(o).SetSize(static_cast<int32_t>(v));
     };
     return props::NotStored(p);
 }
@@ -46,32 +46,32 @@ bool SameFaceName(const std::u16string& a, const std::u16string& b)
     return true;
 }
 
-int32_t TFont::Size() const
+int32_t Font::Size() const
 {
     return -platform::MulDiv(Height, 72, kFontPixelsPerInch);
 }
 
-void TFont::SetSize(int32_t points)
+void Font::SetSize(int32_t points)
 {
     Height = -platform::MulDiv(points, kFontPixelsPerInch, 72);
 }
 
-bool TFont::SameAs(const TFont& other) const
+bool Font::SameAs(const Font& other) const
 {
     return Height == other.Height && Style == other.Style && Color == other.Color &&
            Charset == other.Charset && SameFaceName(Name, other.Name);
 }
 
-std::span<const TRVPropertyInfo> TFont::Properties() const
+std::span<const PropertyInfo> Font::Properties() const
 {
-    static const TRVPropertyInfo table[] = {
-        props::Integer<&TFont::Charset>("Charset", DEFAULT_CHARSET, TRVIntegerNames::Charset),
-        props::Integer<&TFont::Color>("Color", clWindowText, TRVIntegerNames::Color),
-        props::IntegerNoDefault<&TFont::Height>("Height"),
-        props::String<&TFont::Name>("Name"),
-        props::Enumeration<&TFont::Pitch>("Pitch", kPitchNames, fpDefault),
+    static const PropertyInfo table[] = {
+        props::Integer<&Font::Charset>("Charset", DEFAULT_CHARSET, IntegerNameTable::Charset),
+        props::Integer<&Font::Color>("Color", clWindowText, IntegerNameTable::Color),
+        props::IntegerNoDefault<&Font::Height>("Height"),
+        props::String<&Font::Name>("Name"),
+        props::Enumeration<&Font::Pitch>("Pitch", kPitchNames, fpDefault),
         SizeProperty(),
-        props::Set<&TFont::Style>("Style", kFontStyleNames),
+        props::Set<&Font::Style>("Style", kFontStyleNames),
     };
     return table;
 }
@@ -82,15 +82,15 @@ bool TRVMarkerFont::IsDefault() const
            SameFaceName(Name, u"Arial");
 }
 
-std::span<const TRVPropertyInfo> TRVMarkerFont::Properties() const
+std::span<const PropertyInfo> TRVMarkerFont::Properties() const
 {
-    static const std::vector<TRVPropertyInfo> table = [] {
-        std::vector<TRVPropertyInfo> t = JoinProperties({TFont().Properties()});
-        for (TRVPropertyInfo& p : t) {
+    static const std::vector<PropertyInfo> table = [] {
+        std::vector<PropertyInfo> t = JoinProperties({Font().Properties()});
+        for (PropertyInfo& p : t) {
             if (p.Name == "Height")
-                p.IsStored = [](const TRVPersistent& o) { return static_cast<const TFont&>(o).Size() != 8; };
+                p.IsStored = [](const Persistent& o) { return static_cast<const Font&>(o).Size() != 8; };
             if (p.Name == "Name")
-                p.IsStored = [](const TRVPersistent& o) { return static_cast<const TFont&>(o).Name != u"Arial"; };
+                p.IsStored = [](const Persistent& o) { return static_cast<const Font&>(o).Name != u"Arial"; };
         }
         return t;
     }();

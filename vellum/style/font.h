@@ -10,38 +10,38 @@
 
 namespace vellum {
 
-enum TFontStyle : uint8_t { fsBold, fsItalic, fsUnderline, fsStrikeOut };
-using TFontStyles = TRVSet<TFontStyle>;
+enum FontStyle : uint8_t { fsBold, fsItalic, fsUnderline, fsStrikeOut };
+using FontStyles = RvSet<FontStyle>;
 
-enum TFontPitch : uint8_t { fpDefault, fpVariable, fpFixed };
+enum FontPitch : uint8_t { fpDefault, fpVariable, fpFixed };
 
 constexpr int kFontPixelsPerInch = 96;
 
-class TFont : public TRVPersistent {
+class Font : public Persistent {
 public:
     std::u16string Name = u"Arial";
     // Negative: character height in pixels (the usual form); positive: cell height.
     int32_t Height = -11; // 8 points
-    TFontCharset Charset = DEFAULT_CHARSET;
-    TColor Color = clWindowText;
-    TFontStyles Style;
-    TFontPitch Pitch = fpDefault;
+    FontCharset Charset = DEFAULT_CHARSET;
+    platform::Color Color = clWindowText;
+    FontStyles Style;
+    FontPitch Pitch = fpDefault;
 
     int32_t Size() const;
     void SetSize(int32_t points);
-    void Assign(const TFont& source) { *this = source; }
+    void Assign(const Font& source) { *this = source; }
     // Same height, style flags, colour, character set and name (letter case ignored).
-    bool SameAs(const TFont& other) const;
+    bool SameAs(const Font& other) const;
 
-    std::span<const TRVPropertyInfo> Properties() const override;
+    std::span<const PropertyInfo> Properties() const override;
 };
 
 // The font of a list level's marker: Arial, 8 points, window-text colour, default charset.
-class TRVMarkerFont : public TFont {
+class TRVMarkerFont : public Font {
 public:
     // Arial (letter case ignored), 8 points, window-text colour, charset 1, no style flags.
     bool IsDefault() const;
-    std::span<const TRVPropertyInfo> Properties() const override;
+    std::span<const PropertyInfo> Properties() const override;
 };
 
 // Face names compare without regard to letter case, the way the platform's font mapper does.

@@ -80,7 +80,7 @@ void TCustomRVFontInfo::Assign(const TCustomRVInfo& source)
     HoverUnderlineColor = src->HoverUnderlineColor;
 }
 
-void TCustomRVFontInfo::AssignFromFont(const TFont& font)
+void TCustomRVFontInfo::AssignFromFont(const Font& font)
 {
     FontName = font.Name;
     Size = font.Size();
@@ -89,7 +89,7 @@ void TCustomRVFontInfo::AssignFromFont(const TFont& font)
     Charset = font.Charset;
 }
 
-void TCustomRVFontInfo::AssignToFont(TFont& font) const
+void TCustomRVFontInfo::AssignToFont(Font& font) const
 {
     font.Name = FontName;
     font.SetSize(Size);
@@ -235,9 +235,9 @@ bool TCustomRVFontInfo::EqualExcept(const TCustomRVFontInfo& other, TRVFontInfoP
 int64_t TCustomRVFontInfo::FlagSimilarity(const TCustomRVFontInfo& o) const
 {
     int64_t score = 0;
-    for (TFontStyle s : {fsBold, fsItalic, fsUnderline, fsStrikeOut})
+    for (FontStyle s : {fsBold, fsItalic, fsUnderline, fsStrikeOut})
         score += Bonus(Style.Contains(s) == o.Style.Contains(s), 50000);
-    for (TRVFontStyleEx s : {rvfsOverline, rvfsAllCaps})
+    for (FontStyleEx s : {rvfsOverline, rvfsAllCaps})
         score += Bonus(StyleEx.Contains(s) == o.StyleEx.Contains(s), 50000);
     bool plain = Style.Empty() && StyleEx.Empty();
     bool otherPlain = o.Style.Empty() && o.StyleEx.Empty();
@@ -279,11 +279,11 @@ int32_t TCustomRVFontInfo::Similarity(const TCustomRVInfo& other) const
     return ClampScore(score);
 }
 
-std::span<const TRVPropertyInfo> TCustomRVFontInfo::FontProperties()
+std::span<const PropertyInfo> TCustomRVFontInfo::FontProperties()
 {
     using C = TCustomRVFontInfo;
-    using N = TRVIntegerNames;
-    static const TRVPropertyInfo table[] = {
+    using N = IntegerNameTable;
+    static const PropertyInfo table[] = {
         props::Integer<&C::Charset>("Charset", DEFAULT_CHARSET, N::Charset),
         props::String<&C::FontName>("FontName"),
         props::Integer<&C::Size>("Size", 10),
@@ -310,23 +310,23 @@ std::span<const TRVPropertyInfo> TCustomRVFontInfo::FontProperties()
     return table;
 }
 
-std::span<const TRVPropertyInfo> TCustomRVFontInfo::Properties() const
+std::span<const PropertyInfo> TCustomRVFontInfo::Properties() const
 {
-    static const std::vector<TRVPropertyInfo> table = JoinProperties({BaseProperties(), FontProperties()});
+    static const std::vector<PropertyInfo> table = JoinProperties({BaseProperties(), FontProperties()});
     return table;
 }
 
-TRVDefinedRead TCustomRVFontInfo::ReadDefinedProperty(std::string_view name, const TRVDefinedValue& value)
+DefinedRead TCustomRVFontInfo::ReadDefinedProperty(std::string_view name, const DefinedValue& value)
 {
     if (name != "SingleSymbols")
-        return TRVDefinedRead::NotDefined;
+        return DefinedRead::NotDefined;
     const bool* on = std::get_if<bool>(&value);
     if (!on)
-        return TRVDefinedRead::InvalidValue;
+        return DefinedRead::InvalidValue;
     // Old documents marked symbol runs this way; they are protected as such runs are now.
     if (*on)
         Protection.Include(rvprStyleProtect).Include(rvprDoNotAutoSwitch);
-    return TRVDefinedRead::Read;
+    return DefinedRead::Read;
 }
 
 // ---- TFontInfo ----
@@ -380,14 +380,14 @@ void TFontInfo::RemapReferences(const TRVIntegerList& mapping, const TRVIntegerL
     NextStyleNo = MapReference(NextStyleNo, mapping);
 }
 
-std::span<const TRVPropertyInfo> TFontInfo::Properties() const
+std::span<const PropertyInfo> TFontInfo::Properties() const
 {
-    static const TRVPropertyInfo own[] = {
+    static const PropertyInfo own[] = {
         props::Integer<&TFontInfo::NextStyleNo>("NextStyleNo", -1),
         props::Boolean<&TFontInfo::Unicode>("Unicode", false),
         props::Set<&TFontInfo::ModifiedProperties>("ModifiedProperties", kFontInfoPropertyNames),
     };
-    static const std::vector<TRVPropertyInfo> table =
+    static const std::vector<PropertyInfo> table =
         JoinProperties({BaseProperties(), FontProperties(), own});
     return table;
 }
@@ -443,7 +443,7 @@ int TFontInfos::FindMatching(int baseStyleNo, const TCustomRVFontInfo& pattern,
     return -1;
 }
 
-int TFontInfos::FindWithCharset(int baseStyleNo, TFontCharset charset) const
+int TFontInfos::FindWithCharset(int baseStyleNo, FontCharset charset) const
 {
     if (!IsValidIndex(baseStyleNo))
         return -1;

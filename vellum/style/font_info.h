@@ -17,11 +17,11 @@ class Canvas;
 
 namespace vellum {
 
-enum TRVHoverEffect : uint8_t { rvheUnderline };
-using TRVHoverEffects = TRVSet<TRVHoverEffect>;
+enum HoverEffect : uint8_t { rvheUnderline };
+using RvHoverEffects = RvSet<HoverEffect>;
 
-enum TRVFontStyleEx : uint8_t { rvfsOverline, rvfsAllCaps };
-using TRVFontStylesEx = TRVSet<TRVFontStyleEx>;
+enum FontStyleEx : uint8_t { rvfsOverline, rvfsAllCaps };
+using FontStylesEx = RvSet<FontStyleEx>;
 
 enum TRVSubSuperScriptType : uint8_t { rvsssNormal, rvsssSubscript, rvsssSuperScript };
 
@@ -40,10 +40,10 @@ enum TRVProtectOption : uint8_t {
     rvprStickToTop,
     rvprStickToBottom
 };
-using TRVProtectOptions = TRVSet<TRVProtectOption>;
+using ProtectOptions = RvSet<TRVProtectOption>;
 
-enum TRVTextOption : uint8_t { rvteoHTMLCode, rvteoRTFCode };
-using TRVTextOptions = TRVSet<TRVTextOption>;
+enum TextOption : uint8_t { rvteoHTMLCode, rvteoRTFCode };
+using TextOptions = RvSet<TextOption>;
 
 enum TRVUnderlineType : uint8_t {
     rvutNormal,
@@ -94,7 +94,7 @@ enum TRVFontInfoProperty : uint8_t {
     rvfiHoverUnderlineColor,
     rvfiCustom
 };
-using TRVFontInfoProperties = TRVSet<TRVFontInfoProperty>;
+using TRVFontInfoProperties = RvSet<TRVFontInfoProperty>;
 constexpr TRVFontInfoProperties RVAllFontInfoProperties = TRVFontInfoProperties::FromMask(0x7FFFFFFF);
 
 // The element names of the enumerations above, by ordinal, as stored.
@@ -104,33 +104,33 @@ class TCustomRVFontInfo : public TCustomRVInfo {
 public:
     TCustomRVFontInfo() { StyleName = u"Font Style"; }
 
-    TFontCharset Charset = DEFAULT_CHARSET;
+    FontCharset Charset = DEFAULT_CHARSET;
     std::u16string FontName = u"Arial";
     int32_t Size = 10;
-    TFontStyles Style;
+    FontStyles Style;
     int32_t VShift = 0;
-    TColor Color = clWindowText;
-    TColor BackColor = clNone;
-    TColor HoverBackColor = clNone;
-    TColor HoverColor = clNone;
-    TRVHoverEffects HoverEffects;
-    TRVFontStylesEx StyleEx;
+    platform::Color Color = clWindowText;
+    platform::Color BackColor = clNone;
+    platform::Color HoverBackColor = clNone;
+    platform::Color HoverColor = clNone;
+    RvHoverEffects HoverEffects;
+    FontStylesEx StyleEx;
     bool Jump = false;
-    TCursor JumpCursor = crJump;
+    CursorId JumpCursor = crJump;
     int32_t CharScale = 100;
     int32_t CharSpacing = 0;
     TRVBiDiMode BiDiMode = rvbdUnspecified;
     TRVSubSuperScriptType SubSuperScriptType = rvsssNormal;
-    TRVProtectOptions Protection;
-    TRVTextOptions Options;
+    ProtectOptions Protection;
+    TextOptions Options;
     TRVUnderlineType UnderlineType = rvutNormal;
-    TColor UnderlineColor = clNone;
-    TColor HoverUnderlineColor = clNone;
+    platform::Color UnderlineColor = clNone;
+    platform::Color HoverUnderlineColor = clNone;
 
     void Assign(const TCustomRVInfo& source) override;
     // Face name, size, colour, style flags and character set of a font object.
-    void AssignFromFont(const TFont& font);
-    void AssignToFont(TFont& font) const;
+    void AssignFromFont(const Font& font);
+    void AssignToFont(Font& font) const;
     // Copies only the properties in PROPS from SOURCE.
     virtual void AssignProperties(const TCustomRVFontInfo& source, TRVFontInfoProperties props);
 
@@ -139,8 +139,8 @@ public:
     virtual bool EqualExcept(const TCustomRVFontInfo& other, TRVFontInfoProperties ignored) const;
     int32_t Similarity(const TCustomRVInfo& other) const override;
 
-    std::span<const TRVPropertyInfo> Properties() const override;
-    TRVDefinedRead ReadDefinedProperty(std::string_view name, const TRVDefinedValue& value) override;
+    std::span<const PropertyInfo> Properties() const override;
+    DefinedRead ReadDefinedProperty(std::string_view name, const DefinedValue& value) override;
 
     // Selects this style's font on CANVAS: face, size, style flags and charset, a font of
     // scaled width when CharScale is not 100, the sub- or superscript size unless IGNORESCRIPT
@@ -156,7 +156,7 @@ public:
     int ScriptHeightOn(platform::Canvas& canvas) const;
 
 protected:
-    static std::span<const TRVPropertyInfo> FontProperties();
+    static std::span<const PropertyInfo> FontProperties();
 
 private:
     bool EqualVisual(const TCustomRVFontInfo& other) const;
@@ -184,15 +184,15 @@ public:
     bool EqualExcept(const TCustomRVFontInfo& other, TRVFontInfoProperties ignored) const override;
     bool EqualMapped(const TCustomRVInfo& other, const TRVIntegerList& mapping) const override;
     void RemapReferences(const TRVIntegerList& mapping, const TRVIntegerList* textMapping) override;
-    std::span<const TRVPropertyInfo> Properties() const override;
+    std::span<const PropertyInfo> Properties() const override;
 };
 
-using TRVFontInfoClass = std::unique_ptr<TFontInfo> (*)();
+using FontInfoClass = std::unique_ptr<TFontInfo> (*)();
 
-class TFontInfos : public TRVInfosOf<TFontInfo> {
+class TFontInfos : public InfosOf<TFontInfo> {
 public:
-    explicit TFontInfos(TRVStyle* owner, TRVFontInfoClass itemClass = nullptr)
-        : TRVInfosOf<TFontInfo>(owner), FItemClass(itemClass)
+    explicit TFontInfos(TRVStyle* owner, FontInfoClass itemClass = nullptr)
+        : InfosOf<TFontInfo>(owner), FItemClass(itemClass)
     {
     }
 
@@ -203,7 +203,7 @@ public:
     // relevant properties; -1 when none does.
     int FindMatching(int baseStyleNo, const TCustomRVFontInfo& pattern, TRVFontInfoProperties relevant) const;
     // BASESTYLENO itself, or the first style like it in CHARSET that holds 8-bit text; -1.
-    int FindWithCharset(int baseStyleNo, TFontCharset charset) const;
+    int FindWithCharset(int baseStyleNo, FontCharset charset) const;
 
 protected:
     std::unique_ptr<TCustomRVInfo> CreateItem() const override;
@@ -211,7 +211,7 @@ protected:
     int FindMapTarget(const TCustomRVInfo& source) const override;
 
 private:
-    TRVFontInfoClass FItemClass;
+    FontInfoClass FItemClass;
 };
 
 } // namespace vellum

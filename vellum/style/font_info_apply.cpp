@@ -11,7 +11,7 @@
 namespace vellum {
 namespace {
 
-platform::FontStyles CanvasStyle(const TFontStyles& style, bool withUnderline)
+platform::FontStyles CanvasStyle(const FontStyles& style, bool withUnderline)
 {
     platform::FontStyles flags = 0;
     if (style.Contains(fsBold))

@@ -11,9 +11,9 @@ class Picture;
 
 namespace vellum {
 
-class TRVImageList {
+class RvImageList {
 public:
-    virtual ~TRVImageList() = default;
+    virtual ~RvImageList() = default;
 
     int32_t Tag = 0;
     std::u16string Name;

@@ -70,7 +70,7 @@ void AddPiece(std::vector<LineSegment>& out, int64_t start, int64_t length, int6
     out.push_back({start, end - start});
 }
 
-void FillSegment(platform::Canvas& canvas, int64_t left, int64_t right, int y, int thickness, TColor color)
+void FillSegment(platform::Canvas& canvas, int64_t left, int64_t right, int y, int thickness, platform::Color color)
 {
     const int l = int(std::clamp<int64_t>(left, INT32_MIN / 2, INT32_MAX / 2));
     const int r = int(std::clamp<int64_t>(right, INT32_MIN / 2, INT32_MAX / 2));
@@ -128,7 +128,7 @@ std::vector<LineSegment> UnderlineSegments(TRVUnderlineType type, int ppi, int64
     return out;
 }
 
-void DrawSolidLine(platform::Canvas& canvas, int left, int right, int y, int thickness, TColor color)
+void DrawSolidLine(platform::Canvas& canvas, int left, int right, int y, int thickness, platform::Color color)
 {
     if (thickness <= 0 || color == clNone || right <= left)
         return;
@@ -136,7 +136,7 @@ void DrawSolidLine(platform::Canvas& canvas, int left, int right, int y, int thi
 }
 
 void DrawUnderline(platform::Canvas& canvas, TRVUnderlineType type, int left, int right, int y,
-                   int thickness, TColor color)
+                   int thickness, platform::Color color)
 {
     if (thickness <= 0 || color == clNone || right <= left)
         return;

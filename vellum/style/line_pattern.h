@@ -35,10 +35,10 @@ std::vector<LineSegment> UnderlineSegments(TRVUnderlineType type, int ppi, int64
 // types double it), in COLOR, with the pattern scaled to the canvas's font resolution. Nothing
 // is drawn for a thickness of 0 or less or for clNone.
 void DrawUnderline(platform::Canvas& canvas, TRVUnderlineType type, int left, int right, int y,
-                   int thickness, TColor color);
+                   int thickness, platform::Color color);
 
 // A solid line of THICKNESS pixels centred on Y: filled rectangles, or a one-pixel pen line
 // for a thickness of 1.
-void DrawSolidLine(platform::Canvas& canvas, int left, int right, int y, int thickness, TColor color);
+void DrawSolidLine(platform::Canvas& canvas, int left, int right, int y, int thickness, platform::Color color);
 
 } // namespace vellum

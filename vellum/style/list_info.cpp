@@ -17,15 +17,15 @@ int32_t RandomIdentity()
     return range(generator);
 }
 
-TRVPropertyInfo LevelsProperty()
+PropertyInfo LevelsProperty()
 {
-    TRVPropertyInfo p;
+    PropertyInfo p;
     p.Name = "Levels";
-    p.Kind = TRVPropertyKind::Collection;
-    p.GetCollection = [](const TRVPersistent& o) -> const TRVCollection* {
+    p.Kind = PropertyKind::Collection;
+    p.GetCollection = [](const Persistent& o) -> const RvCollection* {
         return &static_cast<const TRVListInfo&>(o).Levels;
     };
-    p.CollectionForWrite = [](TRVPersistent& o) -> TRVCollection* { return &static_cast<TRVListInfo&>(o).Levels; };
+    p.CollectionForWrite = [](Persistent& o) -> RvCollection* { return &static_cast<TRVListInfo&>(o).Levels; };
     return p;
 }
 
@@ -63,7 +63,7 @@ const TRVListLevel* TRVListInfo::LevelAt(int level) const
     return &Levels[std::min(level, Levels.Count() - 1)];
 }
 
-void TRVListInfo::RemoveImageList(const TRVImageList* imageList)
+void TRVListInfo::RemoveImageList(const RvImageList* imageList)
 {
     for (int i = 0; i < Levels.Count(); ++i) {
         if (Levels[i].ImageList == imageList)
@@ -112,30 +112,30 @@ int32_t TRVListInfo::Similarity(const TCustomRVInfo& other) const
     return static_cast<int32_t>(std::clamp<int64_t>(score, INT32_MIN, INT32_MAX));
 }
 
-std::span<const TRVPropertyInfo> TRVListInfo::Properties() const
+std::span<const PropertyInfo> TRVListInfo::Properties() const
 {
-    static const TRVPropertyInfo own[] = {
+    static const PropertyInfo own[] = {
         LevelsProperty(),
         props::Boolean<&TRVListInfo::OneLevelPreview>("OneLevelPreview", false),
     };
-    static const std::vector<TRVPropertyInfo> table = JoinProperties({BaseProperties(), own});
+    static const std::vector<PropertyInfo> table = JoinProperties({BaseProperties(), own});
     return table;
 }
 
-void TRVListInfo::WriteDefinedProperties(TRVDefinedPropertyWriter& writer) const
+void TRVListInfo::WriteDefinedProperties(DefinedPropertyWriter& writer) const
 {
     writer.WriteInteger("LstID", ListID());
 }
 
-TRVDefinedRead TRVListInfo::ReadDefinedProperty(std::string_view name, const TRVDefinedValue& value)
+DefinedRead TRVListInfo::ReadDefinedProperty(std::string_view name, const DefinedValue& value)
 {
     if (name != "LstID")
-        return TRVDefinedRead::NotDefined;
+        return DefinedRead::NotDefined;
     const int64_t* id = std::get_if<int64_t>(&value);
     if (!id || *id < INT32_MIN || *id > INT32_MAX)
-        return TRVDefinedRead::InvalidValue;
+        return DefinedRead::InvalidValue;
     FListID = static_cast<int32_t>(*id);
-    return TRVDefinedRead::Read;
+    return DefinedRead::Read;
 }
 
 // ---- TRVListInfos ----
@@ -147,7 +147,7 @@ const TRVListLevel* TRVListInfos::FindLevel(int listNo, int level) const
     return (*this)[listNo].LevelAt(level);
 }
 
-void TRVListInfos::RemoveImageList(const TRVImageList* imageList)
+void TRVListInfos::RemoveImageList(const RvImageList* imageList)
 {
     for (int i = 0; i < Count(); ++i)
         (*this)[i].RemoveImageList(imageList);

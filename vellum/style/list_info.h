@@ -28,39 +28,39 @@ public:
     // levels, the last level for a number beyond it.
     const TRVListLevel* LevelAt(int level) const;
     // Forgets IMAGELIST in every level that refers to it.
-    void RemoveImageList(const TRVImageList* imageList);
+    void RemoveImageList(const RvImageList* imageList);
 
     void Assign(const TCustomRVInfo& source) override;
     // IGNOREREFERENCES leaves the identities out.
     bool EqualTo(const TCustomRVInfo& other, bool ignoreReferences) const override;
     int32_t Similarity(const TCustomRVInfo& other) const override;
 
-    std::span<const TRVPropertyInfo> Properties() const override;
-    void WriteDefinedProperties(TRVDefinedPropertyWriter& writer) const override;
-    TRVDefinedRead ReadDefinedProperty(std::string_view name, const TRVDefinedValue& value) override;
+    std::span<const PropertyInfo> Properties() const override;
+    void WriteDefinedProperties(DefinedPropertyWriter& writer) const override;
+    DefinedRead ReadDefinedProperty(std::string_view name, const DefinedValue& value) override;
 
 private:
     mutable int32_t FListID = 0;
 };
 
-using TRVListInfoClass = std::unique_ptr<TRVListInfo> (*)();
+using ListInfoClass = std::unique_ptr<TRVListInfo> (*)();
 
-class TRVListInfos : public TRVInfosOf<TRVListInfo> {
+class TRVListInfos : public InfosOf<TRVListInfo> {
 public:
-    explicit TRVListInfos(TRVStyle* owner, TRVListInfoClass itemClass = nullptr)
-        : TRVInfosOf<TRVListInfo>(owner), FItemClass(itemClass)
+    explicit TRVListInfos(TRVStyle* owner, ListInfoClass itemClass = nullptr)
+        : InfosOf<TRVListInfo>(owner), FItemClass(itemClass)
     {
     }
 
     // While set, assigning a list style copies its identity too (whole tables being replaced).
     bool AllowAssignListID = false;
     // Resolves the tag of a stored level's image list while a table is read; unset: none.
-    std::function<TRVImageList*(int32_t tag)> ImageListNeeded;
+    std::function<RvImageList*(int32_t tag)> ImageListNeeded;
 
     // The level of list LISTNO for a marker's level number; null for a number outside the
     // table (list styles have no fallback) or as TRVListInfo::LevelAt says.
     const TRVListLevel* FindLevel(int listNo, int level) const;
-    void RemoveImageList(const TRVImageList* imageList);
+    void RemoveImageList(const RvImageList* imageList);
 
 protected:
     std::unique_ptr<TCustomRVInfo> CreateItem() const override;
@@ -71,7 +71,7 @@ protected:
     void AppendedInMerge(const TCustomRVInfo& source, TCustomRVInfo& copy) override;
 
 private:
-    TRVListInfoClass FItemClass;
+    ListInfoClass FItemClass;
 };
 
 } // namespace vellum

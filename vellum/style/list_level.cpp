@@ -92,43 +92,43 @@ std::unique_ptr<platform::Picture> MadeTransparent(std::unique_ptr<platform::Pic
                                                std::move(clear), picture->Bytes());
 }
 
-TRVPropertyInfo ImageListProperty()
+PropertyInfo ImageListProperty()
 {
     // Image lists travel by tag ("ILTag"); a name reference is accepted and ignored.
-    TRVPropertyInfo p;
+    PropertyInfo p;
     p.Name = "ImageList";
-    p.Kind = TRVPropertyKind::Reference;
-    p.GetString = [](const TRVPersistent& o) -> std::u16string {
-        const TRVImageList* list = static_cast<const TRVListLevel&>(o).ImageList;
+    p.Kind = PropertyKind::Reference;
+    p.GetString = [](const Persistent& o) -> std::u16string {
+        const RvImageList* list = static_cast<const TRVListLevel&>(o).ImageList;
         return list ? list->Name : std::u16string();
     };
-    p.SetString = [](TRVPersistent&, const std::u16string&) {};
+    p.SetString = [](Persistent&, const std::u16string&) {};
     return props::NotStored(p);
 }
 
-TRVPropertyInfo PictureProperty()
+PropertyInfo PictureProperty()
 {
-    TRVPropertyInfo p;
+    PropertyInfo p;
     p.Name = "Picture";
-    p.Kind = TRVPropertyKind::Picture;
-    p.GetPicture = [](const TRVPersistent& o) { return static_cast<const TRVListLevel&>(o).Picture(); };
-    p.SetPicture = [](TRVPersistent& o, std::unique_ptr<platform::Picture> picture) {
+    p.Kind = PropertyKind::Picture;
+    p.GetPicture = [](const Persistent& o) { return static_cast<const TRVListLevel&>(o).Picture(); };
+    p.SetPicture = [](Persistent& o, std::unique_ptr<platform::Picture> picture) {
         static_cast<TRVListLevel&>(o).SetPicture(std::move(picture));
     };
-    p.IsStored = [](const TRVPersistent& o) { return static_cast<const TRVListLevel&>(o).Picture() != nullptr; };
+    p.IsStored = [](const Persistent& o) { return static_cast<const TRVListLevel&>(o).Picture() != nullptr; };
     return p;
 }
 
-TRVPropertyInfo FontProperty()
+PropertyInfo FontProperty()
 {
-    TRVPropertyInfo p;
+    PropertyInfo p;
     p.Name = "Font";
-    p.Kind = TRVPropertyKind::Object;
-    p.GetObject = [](const TRVPersistent& o) -> const TRVPersistent* {
+    p.Kind = PropertyKind::Object;
+    p.GetObject = [](const Persistent& o) -> const Persistent* {
         return static_cast<const TRVListLevel&>(o).FontIfCreated();
     };
-    p.ObjectForWrite = [](TRVPersistent& o) -> TRVPersistent* { return &static_cast<TRVListLevel&>(o).Font(); };
-    p.IsStored = [](const TRVPersistent& o) { return static_cast<const TRVListLevel&>(o).HasFont(); };
+    p.ObjectForWrite = [](Persistent& o) -> Persistent* { return &static_cast<TRVListLevel&>(o).Font(); };
+    p.IsStored = [](const Persistent& o) { return static_cast<const TRVListLevel&>(o).HasFont(); };
     return p;
 }
 
@@ -235,10 +235,10 @@ int32_t TRVListLevel::SimilarityValue(const TRVListLevel& o) const
     return score;
 }
 
-std::span<const TRVPropertyInfo> TRVListLevel::Properties() const
+std::span<const PropertyInfo> TRVListLevel::Properties() const
 {
     using C = TRVListLevel;
-    static const TRVPropertyInfo table[] = {
+    static const PropertyInfo table[] = {
         props::Enumeration<&C::ListType>("ListType", kListTypeNames, rvlstBullet),
         props::Integer<&C::StartFrom>("StartFrom", 1),
         ImageListProperty(),
@@ -255,7 +255,7 @@ std::span<const TRVPropertyInfo> TRVListLevel::Properties() const
     return table;
 }
 
-void TRVListLevel::WriteDefinedProperties(TRVDefinedPropertyWriter& writer) const
+void TRVListLevel::WriteDefinedProperties(DefinedPropertyWriter& writer) const
 {
     if (ImageList)
         writer.WriteInteger("ILTag", ImageList->Tag);
@@ -265,37 +265,37 @@ void TRVListLevel::WriteDefinedProperties(TRVDefinedPropertyWriter& writer) cons
         writer.WriteString("FormatStringCode", HexOfBytes(FormatString));
 }
 
-TRVDefinedRead TRVListLevel::ReadImageListTag(const TRVDefinedValue& value)
+DefinedRead TRVListLevel::ReadImageListTag(const DefinedValue& value)
 {
     const int64_t* tag = std::get_if<int64_t>(&value);
     if (!tag)
-        return TRVDefinedRead::InvalidValue;
+        return DefinedRead::InvalidValue;
     TRVListInfo* list = ListInfo();
     auto* lists = list ? dynamic_cast<TRVListInfos*>(list->Collection()) : nullptr;
     ImageList = lists && lists->ImageListNeeded ? lists->ImageListNeeded(static_cast<int32_t>(*tag)) : nullptr;
-    return TRVDefinedRead::Read;
+    return DefinedRead::Read;
 }
 
-TRVDefinedRead TRVListLevel::ReadDefinedProperty(std::string_view name, const TRVDefinedValue& value)
+DefinedRead TRVListLevel::ReadDefinedProperty(std::string_view name, const DefinedValue& value)
 {
     if (name == "ILTag")
         return ReadImageListTag(value);
     const std::u16string* text = std::get_if<std::u16string>(&value);
     if (name == "FormatStringCodeW")
-        return TRVDefinedRead::Read; // an older form, read and dropped
+        return DefinedRead::Read; // an older form, read and dropped
     if (name != "FormatStringCode" && name != "FormatStringWCode")
-        return TRVDefinedRead::NotDefined;
+        return DefinedRead::NotDefined;
     if (!text)
-        return TRVDefinedRead::InvalidValue;
+        return DefinedRead::InvalidValue;
     std::vector<uint32_t> units;
     bool wide = name == "FormatStringWCode";
     if (!ParseHexGroups(*text, wide ? 4 : 2, units))
-        return TRVDefinedRead::InvalidValue;
+        return DefinedRead::InvalidValue;
     if (wide)
         FormatStringW.assign(units.begin(), units.end());
     else
         FormatString.assign(units.begin(), units.end());
-    return TRVDefinedRead::Read;
+    return DefinedRead::Read;
 }
 
 // ---- TRVListLevelCollection ----

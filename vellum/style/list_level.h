@@ -17,7 +17,7 @@ class Picture;
 
 namespace vellum {
 
-class TRVImageList;
+class RvImageList;
 class TRVListInfo;
 
 enum TRVListType : uint8_t {
@@ -36,7 +36,7 @@ enum TRVListType : uint8_t {
 enum TRVMarkerAlignment : uint8_t { rvmaLeft, rvmaRight, rvmaCenter };
 
 enum TRVListLevelOption : uint8_t { rvloContinuous, rvloLevelReset, rvloLegalStyleNumbering };
-using TRVListLevelOptions = TRVSet<TRVListLevelOption>;
+using TRVListLevelOptions = RvSet<TRVListLevelOption>;
 
 // Levels whose marker is text drawn in the level's font.
 bool IsTextListType(TRVListType type);
@@ -47,7 +47,7 @@ bool IsTextNumberedListType(TRVListType type);
 
 class TRVListLevelCollection;
 
-class TRVListLevel : public TRVPersistent {
+class TRVListLevel : public Persistent {
 public:
     TRVListLevel();
     ~TRVListLevel() override;
@@ -56,7 +56,7 @@ public:
 
     TRVListType ListType = rvlstBullet;
     int32_t StartFrom = 1;
-    TRVImageList* ImageList = nullptr;
+    RvImageList* ImageList = nullptr;
     int32_t ImageIndex = 0;
     // Marker text template; its arguments 0 to 8 are the counters of levels 0 to 8.
     std::string FormatString = "\xB7";
@@ -89,19 +89,19 @@ public:
     bool FontsMatch(const TRVListLevel& other) const;
     bool PicturesMatch(const TRVListLevel& other) const;
 
-    std::span<const TRVPropertyInfo> Properties() const override;
-    void WriteDefinedProperties(TRVDefinedPropertyWriter& writer) const override;
-    TRVDefinedRead ReadDefinedProperty(std::string_view name, const TRVDefinedValue& value) override;
+    std::span<const PropertyInfo> Properties() const override;
+    void WriteDefinedProperties(DefinedPropertyWriter& writer) const override;
+    DefinedRead ReadDefinedProperty(std::string_view name, const DefinedValue& value) override;
 
 private:
     friend class TRVListLevelCollection;
-    TRVDefinedRead ReadImageListTag(const TRVDefinedValue& value);
+    DefinedRead ReadImageListTag(const DefinedValue& value);
     TRVListLevelCollection* FCollection = nullptr;
     std::unique_ptr<platform::Picture> FPicture;
     std::unique_ptr<TRVMarkerFont> FFont;
 };
 
-class TRVListLevelCollection : public TRVCollection {
+class TRVListLevelCollection : public RvCollection {
 public:
     explicit TRVListLevelCollection(TRVListInfo* owner = nullptr) : FOwner(owner) {}
     TRVListLevelCollection(const TRVListLevelCollection&) = delete;
@@ -118,8 +118,8 @@ public:
     void Clear() override { FItems.clear(); }
     void Assign(const TRVListLevelCollection& source);
 
-    const TRVPersistent& PersistentAt(int index) const override { return (*this)[index]; }
-    TRVPersistent& AddPersistent() override { return Add(); }
+    const Persistent& PersistentAt(int index) const override { return (*this)[index]; }
+    Persistent& AddPersistent() override { return Add(); }
 
 private:
     TRVListInfo* FOwner;

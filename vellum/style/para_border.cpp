@@ -15,7 +15,7 @@ constexpr std::string_view kBorderStyleNames[] = {"rvbNone",  "rvbSingle",      
                                                   "rvbTriple", "rvbThickInside", "rvbThickOutside"};
 
 // Printers get fixed colours for the screen's system colours.
-TColor PrinterColor(TColor color)
+platform::Color PrinterColor(platform::Color color)
 {
     switch (color) {
     case clScrollBar:
@@ -28,7 +28,7 @@ TColor PrinterColor(TColor color)
     }
 }
 
-TColor GrayOf(TColor color)
+platform::Color GrayOf(platform::Color color)
 {
     platform::Color rgb = platform::ResolveColor(color);
     double lum = 0.30 * platform::RedOf(rgb) + 0.59 * platform::GreenOf(rgb) + 0.11 * platform::BlueOf(rgb);
@@ -38,7 +38,7 @@ TColor GrayOf(TColor color)
 
 } // namespace
 
-TColor RVColorForMode(TColor color, TRVColorMode mode)
+platform::Color RVColorForMode(platform::Color color, ColorMode mode)
 {
     if (color == clNone)
         return color;
@@ -54,9 +54,9 @@ TColor RVColorForMode(TColor color, TRVColorMode mode)
 
 // ---- TRVRect, TRVBooleanRect ----
 
-std::span<const TRVPropertyInfo> TRVRect::Properties() const
+std::span<const PropertyInfo> TRVRect::Properties() const
 {
-    static const TRVPropertyInfo table[] = {
+    static const PropertyInfo table[] = {
         props::Integer<&TRVRect::Left>("Left", 0),
         props::Integer<&TRVRect::Right>("Right", 0),
         props::Integer<&TRVRect::Top>("Top", 0),
@@ -65,9 +65,9 @@ std::span<const TRVPropertyInfo> TRVRect::Properties() const
     return table;
 }
 
-std::span<const TRVPropertyInfo> TRVBooleanRect::Properties() const
+std::span<const PropertyInfo> TRVBooleanRect::Properties() const
 {
-    static const TRVPropertyInfo table[] = {
+    static const PropertyInfo table[] = {
         props::Boolean<&TRVBooleanRect::Left>("Left", true),
         props::Boolean<&TRVBooleanRect::Right>("Right", true),
         props::Boolean<&TRVBooleanRect::Top>("Top", true),
@@ -141,7 +141,7 @@ void TRVBorder::DrawSides(platform::Canvas& canvas, const BorderBox& box) const
 
 // A pen wider than half the smaller side covers the whole border rectangle: it is filled at
 // once, cut to what the canvas shows, instead of handing the platform a pen of any width.
-bool TRVBorder::FillIfSolid(platform::Canvas& canvas, const BorderBox& box, int64_t penWidth, TColor color) const
+bool TRVBorder::FillIfSolid(platform::Canvas& canvas, const BorderBox& box, int64_t penWidth, platform::Color color) const
 {
     const int64_t smaller = std::min(box.right - box.left, box.bottom - box.top);
     if (penWidth <= 1 || penWidth <= smaller / 2)
@@ -155,7 +155,7 @@ bool TRVBorder::FillIfSolid(platform::Canvas& canvas, const BorderBox& box, int6
 // reaches the platform.
 constexpr int64_t kWidestPen = 64;
 
-void TRVBorder::FillClipped(platform::Canvas& canvas, const BorderBox& area, TColor color)
+void TRVBorder::FillClipped(platform::Canvas& canvas, const BorderBox& area, platform::Color color)
 {
     const platform::Rect clip = canvas.ClipBox();
     const platform::Rect cut{int(std::max<int64_t>(area.left, clip.left)), int(std::max<int64_t>(area.top, clip.top)),
@@ -165,7 +165,7 @@ void TRVBorder::FillClipped(platform::Canvas& canvas, const BorderBox& area, TCo
         canvas.FillRect(cut, color);
 }
 
-void TRVBorder::DrawBands(platform::Canvas& canvas, const BorderBox& b, int64_t penWidth, TColor color) const
+void TRVBorder::DrawBands(platform::Canvas& canvas, const BorderBox& b, int64_t penWidth, platform::Color color) const
 {
     const int64_t h = penWidth / 2;
     const int64_t e = penWidth - h;
@@ -179,7 +179,7 @@ void TRVBorder::DrawBands(platform::Canvas& canvas, const BorderBox& b, int64_t 
         FillClipped(canvas, {b.left - h, b.top - h, b.left + e, b.bottom + e}, color);
 }
 
-void TRVBorder::Draw(const platform::Rect& rect, platform::Canvas& canvas, TRVColorMode colorMode) const
+void TRVBorder::Draw(const platform::Rect& rect, platform::Canvas& canvas, ColorMode colorMode) const
 {
     if (Style == rvbNone)
         return;
@@ -223,12 +223,12 @@ void TRVBorder::Draw(const platform::Rect& rect, platform::Canvas& canvas, TRVCo
     canvas.SetPen(pen);
 }
 
-std::span<const TRVPropertyInfo> TRVBorder::Properties() const
+std::span<const PropertyInfo> TRVBorder::Properties() const
 {
-    static const TRVPropertyInfo table[] = {
+    static const PropertyInfo table[] = {
         props::Integer<&TRVBorder::Width>("Width", 1),
         props::Integer<&TRVBorder::InternalWidth>("InternalWidth", 1),
-        props::Integer<&TRVBorder::Color>("Color", clWindowText, TRVIntegerNames::Color),
+        props::Integer<&TRVBorder::Color>("Color", clWindowText, IntegerNameTable::Color),
         props::Enumeration<&TRVBorder::Style>("Style", kBorderStyleNames, rvbNone),
         props::Object<&TRVBorder::VisibleBorders>("VisibleBorders"),
         props::Object<&TRVBorder::BorderOffsets>("BorderOffsets"),
@@ -238,7 +238,7 @@ std::span<const TRVPropertyInfo> TRVBorder::Properties() const
 
 // ---- TRVBackgroundRect ----
 
-void TRVBackgroundRect::Draw(const platform::Rect& rect, platform::Canvas& canvas, TRVColorMode colorMode) const
+void TRVBackgroundRect::Draw(const platform::Rect& rect, platform::Canvas& canvas, ColorMode colorMode) const
 {
     if (Color == clNone || colorMode == rvcmBlackAndWhite || colorMode == rvcmBlackOnWhite)
         return;
@@ -256,10 +256,10 @@ void TRVBackgroundRect::Draw(const platform::Rect& rect, platform::Canvas& canva
     canvas.SetBrush(oldBrush);
 }
 
-std::span<const TRVPropertyInfo> TRVBackgroundRect::Properties() const
+std::span<const PropertyInfo> TRVBackgroundRect::Properties() const
 {
-    static const TRVPropertyInfo table[] = {
-        props::Integer<&TRVBackgroundRect::Color>("Color", clNone, TRVIntegerNames::Color),
+    static const PropertyInfo table[] = {
+        props::Integer<&TRVBackgroundRect::Color>("Color", clNone, IntegerNameTable::Color),
         props::Object<&TRVBackgroundRect::BorderOffsets>("BorderOffsets"),
     };
     return table;

@@ -15,7 +15,7 @@ struct Rect;
 namespace vellum {
 
 // Four per-side lengths in pixels.
-class TRVRect : public TRVPersistent {
+class TRVRect : public Persistent {
 public:
     int32_t Left = 0;
     int32_t Right = 0;
@@ -28,11 +28,11 @@ public:
     {
         return Left == o.Left && Right == o.Right && Top == o.Top && Bottom == o.Bottom;
     }
-    std::span<const TRVPropertyInfo> Properties() const override;
+    std::span<const PropertyInfo> Properties() const override;
 };
 
 // Four per-side flags.
-class TRVBooleanRect : public TRVPersistent {
+class TRVBooleanRect : public Persistent {
 public:
     bool Left = true;
     bool Right = true;
@@ -44,20 +44,20 @@ public:
     {
         return Left == o.Left && Right == o.Right && Top == o.Top && Bottom == o.Bottom;
     }
-    std::span<const TRVPropertyInfo> Properties() const override;
+    std::span<const PropertyInfo> Properties() const override;
 };
 
 enum TRVBorderStyle : uint8_t { rvbNone, rvbSingle, rvbDouble, rvbTriple, rvbThickInside, rvbThickOutside };
 
 // The colour COLOR as the painter's colour mode shows it: system colours become fixed printing
 // colours in the printing modes, and grey in the grey-scale mode.
-TColor RVColorForMode(TColor color, TRVColorMode mode);
+platform::Color RVColorForMode(platform::Color color, ColorMode mode);
 
-class TRVBorder : public TRVPersistent {
+class TRVBorder : public Persistent {
 public:
     int32_t Width = 1;
     int32_t InternalWidth = 1;
-    TColor Color = clWindowText;
+    platform::Color Color = clWindowText;
     TRVBorderStyle Style = rvbNone;
     TRVBooleanRect VisibleBorders;
     TRVRect BorderOffsets;
@@ -68,9 +68,9 @@ public:
     // Whether SIDE (0 left, 1 top, 2 right, 3 bottom) is drawn: a style and a visible side.
     bool SideShown(int side) const;
     // Draws the border around RECT, the paragraph rectangle (the offsets are added here).
-    void Draw(const platform::Rect& rect, platform::Canvas& canvas, TRVColorMode colorMode) const;
+    void Draw(const platform::Rect& rect, platform::Canvas& canvas, ColorMode colorMode) const;
 
-    std::span<const TRVPropertyInfo> Properties() const override;
+    std::span<const PropertyInfo> Properties() const override;
 
 private:
     struct BorderBox {
@@ -78,14 +78,14 @@ private:
     };
     int LineCount() const;
     void DrawSides(platform::Canvas& canvas, const BorderBox& box) const;
-    bool FillIfSolid(platform::Canvas& canvas, const BorderBox& box, int64_t penWidth, TColor color) const;
-    void DrawBands(platform::Canvas& canvas, const BorderBox& box, int64_t penWidth, TColor color) const;
-    static void FillClipped(platform::Canvas& canvas, const BorderBox& area, TColor color);
+    bool FillIfSolid(platform::Canvas& canvas, const BorderBox& box, int64_t penWidth, platform::Color color) const;
+    void DrawBands(platform::Canvas& canvas, const BorderBox& box, int64_t penWidth, platform::Color color) const;
+    static void FillClipped(platform::Canvas& canvas, const BorderBox& area, platform::Color color);
 };
 
-class TRVBackgroundRect : public TRVPersistent {
+class TRVBackgroundRect : public Persistent {
 public:
-    TColor Color = clNone;
+    platform::Color Color = clNone;
     TRVRect BorderOffsets;
 
     void Assign(const TRVBackgroundRect& source) { *this = source; }
@@ -94,9 +94,9 @@ public:
         return Color == other.Color && BorderOffsets == other.BorderOffsets;
     }
     // Fills RECT (already grown by the offsets) and the pixel column and row after it.
-    void Draw(const platform::Rect& rect, platform::Canvas& canvas, TRVColorMode colorMode) const;
+    void Draw(const platform::Rect& rect, platform::Canvas& canvas, ColorMode colorMode) const;
 
-    std::span<const TRVPropertyInfo> Properties() const override;
+    std::span<const PropertyInfo> Properties() const override;
 };
 
 } // namespace vellum

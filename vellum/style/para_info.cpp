@@ -139,7 +139,7 @@ void TCustomRVParaInfo::AssignProperty(const TCustomRVParaInfo& s, TRVParaInfoPr
     }
 }
 
-void TCustomRVParaInfo::AssignProperties(const TCustomRVParaInfo& source, TRVParaInfoProperties props)
+void TCustomRVParaInfo::AssignProperties(const TCustomRVParaInfo& source, ParaInfoProperties props)
 {
     for (int v = rvpiFirstIndent; v <= rvpiCustom; ++v) {
         auto prop = static_cast<TRVParaInfoProperty>(v);
@@ -199,7 +199,7 @@ bool TCustomRVParaInfo::EqualTo(const TCustomRVInfo& other, bool ignoreReference
            Border.IsEqual(o->Border);
 }
 
-bool TCustomRVParaInfo::EqualExcept(const TCustomRVParaInfo& other, TRVParaInfoProperties ignored) const
+bool TCustomRVParaInfo::EqualExcept(const TCustomRVParaInfo& other, ParaInfoProperties ignored) const
 {
     for (int v = rvpiFirstIndent; v < rvpiCustom; ++v) {
         auto prop = static_cast<TRVParaInfoProperty>(v);
@@ -300,10 +300,10 @@ int32_t TCustomRVParaInfo::Similarity(const TCustomRVInfo& other) const
     return ClampScore(score);
 }
 
-std::span<const TRVPropertyInfo> TCustomRVParaInfo::ParaProperties()
+std::span<const PropertyInfo> TCustomRVParaInfo::ParaProperties()
 {
     using C = TCustomRVParaInfo;
-    static const TRVPropertyInfo table[] = {
+    static const PropertyInfo table[] = {
         props::Integer<&C::FirstIndent>("FirstIndent", 0),
         props::Integer<&C::LeftIndent>("LeftIndent", 0),
         props::Integer<&C::RightIndent>("RightIndent", 0),
@@ -317,22 +317,22 @@ std::span<const TRVPropertyInfo> TCustomRVParaInfo::ParaProperties()
         props::Set<&C::Options>("Options", kParaOptionNames),
         props::Enumeration<&C::BiDiMode>("BiDiMode", kBiDiNames, rvbdUnspecified),
         [] {
-            TRVPropertyInfo p;
+            PropertyInfo p;
             p.Name = "Tabs";
-            p.Kind = TRVPropertyKind::Collection;
-            p.GetCollection = [](const TRVPersistent& o) -> const TRVCollection* {
+            p.Kind = PropertyKind::Collection;
+            p.GetCollection = [](const Persistent& o) -> const RvCollection* {
                 return &static_cast<const C&>(o).Tabs;
             };
-            p.CollectionForWrite = [](TRVPersistent& o) -> TRVCollection* { return &static_cast<C&>(o).Tabs; };
+            p.CollectionForWrite = [](Persistent& o) -> RvCollection* { return &static_cast<C&>(o).Tabs; };
             return p;
         }(),
     };
     return table;
 }
 
-std::span<const TRVPropertyInfo> TCustomRVParaInfo::Properties() const
+std::span<const PropertyInfo> TCustomRVParaInfo::Properties() const
 {
-    static const std::vector<TRVPropertyInfo> table = JoinProperties({BaseProperties(), ParaProperties()});
+    static const std::vector<PropertyInfo> table = JoinProperties({BaseProperties(), ParaProperties()});
     return table;
 }
 
@@ -362,7 +362,7 @@ bool TParaInfo::EqualTo(const TCustomRVInfo& other, bool ignoreReferences) const
     return ignoreReferences || (NextParaNo == o->NextParaNo && DefStyleNo == o->DefStyleNo);
 }
 
-bool TParaInfo::EqualExcept(const TCustomRVParaInfo& other, TRVParaInfoProperties ignored) const
+bool TParaInfo::EqualExcept(const TCustomRVParaInfo& other, ParaInfoProperties ignored) const
 {
     if (!TCustomRVParaInfo::EqualExcept(other, ignored))
         return false;
@@ -393,15 +393,15 @@ void TParaInfo::RemapReferences(const TRVIntegerList& mapping, const TRVIntegerL
         DefStyleNo = MapReference(DefStyleNo, *textMapping);
 }
 
-std::span<const TRVPropertyInfo> TParaInfo::Properties() const
+std::span<const PropertyInfo> TParaInfo::Properties() const
 {
-    static const TRVPropertyInfo own[] = {
+    static const PropertyInfo own[] = {
         props::Integer<&TParaInfo::NextParaNo>("NextParaNo", -1),
         props::Integer<&TParaInfo::DefStyleNo>("DefStyleNo", -1),
         props::Set<&TParaInfo::ModifiedProperties1>("ModifiedProperties1", kParaProperty1Names),
         props::Set<&TParaInfo::ModifiedProperties2>("ModifiedProperties2", kParaProperty2Names),
     };
-    static const std::vector<TRVPropertyInfo> table = JoinProperties({BaseProperties(), ParaProperties(), own});
+    static const std::vector<PropertyInfo> table = JoinProperties({BaseProperties(), ParaProperties(), own});
     return table;
 }
 
@@ -428,9 +428,9 @@ void TParaInfos::MarkAsFallback(TCustomRVInfo& fallback) const
 }
 
 int TParaInfos::FindMatching(int baseStyleNo, const TCustomRVParaInfo& pattern,
-                             TRVParaInfoProperties relevant) const
+                             ParaInfoProperties relevant) const
 {
-    TRVParaInfoProperties ignored = RVAllParaInfoProperties - relevant;
+    ParaInfoProperties ignored = RVAllParaInfoProperties - relevant;
     if (IsValidIndex(baseStyleNo) && pattern.EqualExcept((*this)[baseStyleNo], ignored))
         return baseStyleNo;
     for (int i = 0; i < Count(); ++i) {

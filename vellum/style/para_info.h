@@ -25,7 +25,7 @@ enum TRVParaOption : uint8_t {
     rvpaoKeepWithNext,
     rvpaoWidowOrphanControl
 };
-using TRVParaOptions = TRVSet<TRVParaOption>;
+using ParaOptions = RvSet<TRVParaOption>;
 
 enum TRVParaInfoProperty : uint8_t {
     rvpiFirstIndent,
@@ -66,14 +66,14 @@ enum TRVParaInfoProperty : uint8_t {
     rvpiCustom
 };
 // Any set of paragraph properties, bit n for value n (all 36 values).
-using TRVParaInfoProperties = TRVSet<TRVParaInfoProperty>;
+using ParaInfoProperties = RvSet<TRVParaInfoProperty>;
 // The two stored halves: values 0 to 26, and values 27 to 34.
-using TRVParaInfoProperties1 = TRVParaInfoProperties;
-using TRVParaInfoProperties2 = TRVParaInfoProperties;
-constexpr TRVParaInfoProperties RVAllParaInfoProperties = TRVParaInfoProperties::FromMask(0xFFFFFFFFFull);
-constexpr TRVParaInfoProperties RVParaInfoProperties1Range = TRVParaInfoProperties::FromMask((1ull << 27) - 1);
-constexpr TRVParaInfoProperties RVParaInfoProperties2Range =
-    TRVParaInfoProperties::FromMask(((1ull << 35) - 1) & ~((1ull << 27) - 1));
+using TRVParaInfoProperties1 = ParaInfoProperties;
+using TRVParaInfoProperties2 = ParaInfoProperties;
+constexpr ParaInfoProperties RVAllParaInfoProperties = ParaInfoProperties::FromMask(0xFFFFFFFFFull);
+constexpr ParaInfoProperties RVParaInfoProperties1Range = ParaInfoProperties::FromMask((1ull << 27) - 1);
+constexpr ParaInfoProperties RVParaInfoProperties2Range =
+    ParaInfoProperties::FromMask(((1ull << 35) - 1) & ~((1ull << 27) - 1));
 
 // Element names by value: all 36, and those the two stored halves accept ("" elsewhere).
 std::span<const std::string_view> ParaInfoPropertyNames();
@@ -94,7 +94,7 @@ public:
     TRVBackgroundRect Background;
     int32_t LineSpacing = 100;
     TRVLineSpacingType LineSpacingType = rvlsPercent;
-    TRVParaOptions Options;
+    ParaOptions Options;
     TRVBiDiMode BiDiMode = rvbdUnspecified;
     TRVTabInfos Tabs;
 
@@ -104,16 +104,16 @@ public:
     void Assign(const TCustomRVInfo& source) override;
     // Copies only the properties in PROPS from SOURCE; NextParaNo, DefStyleNo and the custom
     // value copy nothing.
-    virtual void AssignProperties(const TCustomRVParaInfo& source, TRVParaInfoProperties props);
+    virtual void AssignProperties(const TCustomRVParaInfo& source, ParaInfoProperties props);
 
     bool EqualTo(const TCustomRVInfo& other, bool ignoreReferences) const override;
-    virtual bool EqualExcept(const TCustomRVParaInfo& other, TRVParaInfoProperties ignored) const;
+    virtual bool EqualExcept(const TCustomRVParaInfo& other, ParaInfoProperties ignored) const;
     int32_t Similarity(const TCustomRVInfo& other) const override;
 
-    std::span<const TRVPropertyInfo> Properties() const override;
+    std::span<const PropertyInfo> Properties() const override;
 
 protected:
-    static std::span<const TRVPropertyInfo> ParaProperties();
+    static std::span<const PropertyInfo> ParaProperties();
 
 private:
     bool EqualProperty(const TCustomRVParaInfo& other, TRVParaInfoProperty prop) const;
@@ -136,29 +136,29 @@ public:
 
     void Assign(const TCustomRVInfo& source) override;
     bool EqualTo(const TCustomRVInfo& other, bool ignoreReferences) const override;
-    bool EqualExcept(const TCustomRVParaInfo& other, TRVParaInfoProperties ignored) const override;
+    bool EqualExcept(const TCustomRVParaInfo& other, ParaInfoProperties ignored) const override;
     bool EqualMapped(const TCustomRVInfo& other, const TRVIntegerList& mapping) const override;
     void RemapReferences(const TRVIntegerList& mapping, const TRVIntegerList* textMapping) override;
-    std::span<const TRVPropertyInfo> Properties() const override;
+    std::span<const PropertyInfo> Properties() const override;
 };
 
-using TRVParaInfoClass = std::unique_ptr<TParaInfo> (*)();
+using ParaInfoClass = std::unique_ptr<TParaInfo> (*)();
 
-class TParaInfos : public TRVInfosOf<TParaInfo> {
+class TParaInfos : public InfosOf<TParaInfo> {
 public:
-    explicit TParaInfos(TRVStyle* owner, TRVParaInfoClass itemClass = nullptr)
-        : TRVInfosOf<TParaInfo>(owner), FItemClass(itemClass)
+    explicit TParaInfos(TRVStyle* owner, ParaInfoClass itemClass = nullptr)
+        : InfosOf<TParaInfo>(owner), FItemClass(itemClass)
     {
     }
 
-    int FindMatching(int baseStyleNo, const TCustomRVParaInfo& pattern, TRVParaInfoProperties relevant) const;
+    int FindMatching(int baseStyleNo, const TCustomRVParaInfo& pattern, ParaInfoProperties relevant) const;
 
 protected:
     std::unique_ptr<TCustomRVInfo> CreateItem() const override;
     void MarkAsFallback(TCustomRVInfo& fallback) const override;
 
 private:
-    TRVParaInfoClass FItemClass;
+    ParaInfoClass FItemClass;
 };
 
 } // namespace vellum

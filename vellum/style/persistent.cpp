@@ -18,26 +18,26 @@ bool SameName(std::string_view a, std::string_view b)
 }
 } // namespace
 
-bool TRVPropertyInfo::IsDefault(const TRVPersistent& obj) const
+bool PropertyInfo::IsDefault(const Persistent& obj) const
 {
     switch (Kind) {
-    case TRVPropertyKind::Integer:
-    case TRVPropertyKind::Enumeration:
-    case TRVPropertyKind::Set:
+    case PropertyKind::Integer:
+    case PropertyKind::Enumeration:
+    case PropertyKind::Set:
         return HasDefault && GetOrdinal(obj) == Default;
-    case TRVPropertyKind::String:
-    case TRVPropertyKind::Reference:
+    case PropertyKind::String:
+    case PropertyKind::Reference:
         return GetString(obj).empty();
-    case TRVPropertyKind::Object:
-    case TRVPropertyKind::Collection:
+    case PropertyKind::Object:
+    case PropertyKind::Collection:
         return false;
-    case TRVPropertyKind::Picture:
+    case PropertyKind::Picture:
         return GetPicture(obj) == nullptr;
     }
     return false;
 }
 
-uint64_t TRVPropertyInfo::SetMask() const
+uint64_t PropertyInfo::SetMask() const
 {
     uint64_t mask = 0;
     for (size_t i = 0; i < ValueNames.size() && i < 64; ++i) {
@@ -47,7 +47,7 @@ uint64_t TRVPropertyInfo::SetMask() const
     return mask;
 }
 
-int TRVPropertyInfo::FindValue(std::string_view name) const
+int PropertyInfo::FindValue(std::string_view name) const
 {
     for (size_t i = 0; i < ValueNames.size(); ++i) {
         if (!ValueNames[i].empty() && SameName(ValueNames[i], name))
@@ -56,18 +56,18 @@ int TRVPropertyInfo::FindValue(std::string_view name) const
     return -1;
 }
 
-const TRVPropertyInfo* TRVPersistent::FindProperty(std::string_view name) const
+const PropertyInfo* Persistent::FindProperty(std::string_view name) const
 {
-    for (const TRVPropertyInfo& p : Properties()) {
+    for (const PropertyInfo& p : Properties()) {
         if (SameName(p.Name, name))
             return &p;
     }
     return nullptr;
 }
 
-std::vector<TRVPropertyInfo> JoinProperties(std::initializer_list<std::span<const TRVPropertyInfo>> parts)
+std::vector<PropertyInfo> JoinProperties(std::initializer_list<std::span<const PropertyInfo>> parts)
 {
-    std::vector<TRVPropertyInfo> all;
+    std::vector<PropertyInfo> all;
     for (auto part : parts)
         all.insert(all.end(), part.begin(), part.end());
     return all;

@@ -18,10 +18,10 @@ class Picture;
 
 namespace vellum {
 
-class TRVPersistent;
-class TRVCollection;
+class Persistent;
+class RvCollection;
 
-enum class TRVPropertyKind {
+enum class PropertyKind {
     Integer,     // GetOrdinal/SetOrdinal; may have a name table (IntegerNames)
     Enumeration, // GetOrdinal/SetOrdinal; ValueNames by ordinal ("False"/"True" for booleans)
     Set,         // GetOrdinal/SetOrdinal with bit n for element n; ValueNames by ordinal
@@ -33,12 +33,12 @@ enum class TRVPropertyKind {
 };
 
 // Name tables of integer properties (colour, character set and cursor identifiers).
-enum class TRVIntegerNames { None, Color, Charset, Cursor };
+enum class IntegerNameTable { None, Color, Charset, Cursor };
 
-struct TRVPropertyInfo {
+struct PropertyInfo {
     std::string_view Name;
-    TRVPropertyKind Kind = TRVPropertyKind::Integer;
-    TRVIntegerNames IntegerNames = TRVIntegerNames::None;
+    PropertyKind Kind = PropertyKind::Integer;
+    IntegerNameTable IntegerNames = IntegerNameTable::None;
     // Enumeration and set element names, indexed by ordinal; an empty name is an ordinal that
     // the property's type does not accept.
     std::span<const std::string_view> ValueNames{};
@@ -46,26 +46,26 @@ struct TRVPropertyInfo {
     bool HasDefault = false;
     int64_t Default = 0;
 
-    int64_t (*GetOrdinal)(const TRVPersistent&) = nullptr;
-    void (*SetOrdinal)(TRVPersistent&, int64_t) = nullptr;
-    std::u16string (*GetString)(const TRVPersistent&) = nullptr;
-    void (*SetString)(TRVPersistent&, const std::u16string&) = nullptr;
+    int64_t (*GetOrdinal)(const Persistent&) = nullptr;
+    void (*SetOrdinal)(Persistent&, int64_t) = nullptr;
+    std::u16string (*GetString)(const Persistent&) = nullptr;
+    void (*SetString)(Persistent&, const std::u16string&) = nullptr;
     // Object and collection: the const form may answer null (an object that is not created).
-    const TRVPersistent* (*GetObject)(const TRVPersistent&) = nullptr;
-    TRVPersistent* (*ObjectForWrite)(TRVPersistent&) = nullptr; // creates on demand
-    const TRVCollection* (*GetCollection)(const TRVPersistent&) = nullptr;
-    TRVCollection* (*CollectionForWrite)(TRVPersistent&) = nullptr;
-    const platform::Picture* (*GetPicture)(const TRVPersistent&) = nullptr;
-    void (*SetPicture)(TRVPersistent&, std::unique_ptr<platform::Picture>) = nullptr;
+    const Persistent* (*GetObject)(const Persistent&) = nullptr;
+    Persistent* (*ObjectForWrite)(Persistent&) = nullptr; // creates on demand
+    const RvCollection* (*GetCollection)(const Persistent&) = nullptr;
+    RvCollection* (*CollectionForWrite)(Persistent&) = nullptr;
+    const platform::Picture* (*GetPicture)(const Persistent&) = nullptr;
+    void (*SetPicture)(Persistent&, std::unique_ptr<platform::Picture>) = nullptr;
     // Null: always stored. Otherwise the property is written only when this answers true.
-    bool (*IsStored)(const TRVPersistent&) = nullptr;
+    bool (*IsStored)(const Persistent&) = nullptr;
     // Read-only properties reject values ("Property is read-only").
     bool ReadOnly = false;
 
-    bool IsBoolean() const { return Kind == TRVPropertyKind::Enumeration && ValueNames.size() == 2 && ValueNames[1] == "True"; }
+    bool IsBoolean() const { return Kind == PropertyKind::Enumeration && ValueNames.size() == 2 && ValueNames[1] == "True"; }
     // True when the value equals the declared default (the writer skips it then).
-    bool IsDefault(const TRVPersistent& obj) const;
-    bool Stored(const TRVPersistent& obj) const { return !IsStored || IsStored(obj); }
+    bool IsDefault(const Persistent& obj) const;
+    bool Stored(const Persistent& obj) const { return !IsStored || IsStored(obj); }
     // For sets: the mask of the ordinals that have names.
     uint64_t SetMask() const;
     // The ordinal of NAME among ValueNames (ASCII case ignored), or -1.
@@ -73,47 +73,47 @@ struct TRVPropertyInfo {
 };
 
 // Value of a defined property as the stream carried it.
-using TRVDefinedValue = std::variant<std::monostate, int64_t, bool, std::u16string, std::string>;
+using DefinedValue = std::variant<std::monostate, int64_t, bool, std::u16string, std::string>;
 
-enum class TRVDefinedRead { NotDefined, Read, InvalidValue };
+enum class DefinedRead { NotDefined, Read, InvalidValue };
 
 // Receives the defined properties of an object while it is written.
-class TRVDefinedPropertyWriter {
+class DefinedPropertyWriter {
 public:
-    virtual ~TRVDefinedPropertyWriter() = default;
+    virtual ~DefinedPropertyWriter() = default;
     virtual void WriteInteger(std::string_view name, int64_t value) = 0;
     virtual void WriteBoolean(std::string_view name, bool value) = 0;
     virtual void WriteString(std::string_view name, const std::u16string& value) = 0;
     virtual void WriteBinary(std::string_view name, const std::string& bytes) = 0;
 };
 
-class TRVPersistent {
+class Persistent {
 public:
-    virtual ~TRVPersistent() = default;
+    virtual ~Persistent() = default;
 
     // Published properties, inherited ones first.
-    virtual std::span<const TRVPropertyInfo> Properties() const = 0;
-    virtual void WriteDefinedProperties(TRVDefinedPropertyWriter& writer) const {}
-    virtual TRVDefinedRead ReadDefinedProperty(std::string_view name, const TRVDefinedValue& value)
+    virtual std::span<const PropertyInfo> Properties() const = 0;
+    virtual void WriteDefinedProperties(DefinedPropertyWriter& writer) const {}
+    virtual DefinedRead ReadDefinedProperty(std::string_view name, const DefinedValue& value)
     {
-        return TRVDefinedRead::NotDefined;
+        return DefinedRead::NotDefined;
     }
 
-    const TRVPropertyInfo* FindProperty(std::string_view name) const;
+    const PropertyInfo* FindProperty(std::string_view name) const;
 };
 
 // A collection of persistent items as the stream reader and writer see it.
-class TRVCollection {
+class RvCollection {
 public:
-    virtual ~TRVCollection() = default;
+    virtual ~RvCollection() = default;
     virtual int Count() const = 0;
-    virtual const TRVPersistent& PersistentAt(int index) const = 0;
-    virtual TRVPersistent& AddPersistent() = 0;
+    virtual const Persistent& PersistentAt(int index) const = 0;
+    virtual Persistent& AddPersistent() = 0;
     virtual void Clear() = 0;
 };
 
 // Concatenates property tables (inherited properties first) into one table built once.
-std::vector<TRVPropertyInfo> JoinProperties(std::initializer_list<std::span<const TRVPropertyInfo>> parts);
+std::vector<PropertyInfo> JoinProperties(std::initializer_list<std::span<const PropertyInfo>> parts);
 
 inline constexpr std::string_view kBooleanNames[] = {"False", "True"};
 

@@ -20,7 +20,7 @@ struct MemberOf<V C::*> {
 template <typename T>
 struct IsSet : std::false_type {};
 template <typename E>
-struct IsSet<TRVSet<E>> : std::true_type {};
+struct IsSet<RvSet<E>> : std::true_type {};
 
 template <auto M>
 using ClassOf = typename MemberOf<decltype(M)>::Class;
@@ -28,7 +28,7 @@ template <auto M>
 using ValueOf = typename MemberOf<decltype(M)>::Value;
 
 template <auto M>
-int64_t GetOrdinal(const TRVPersistent& obj)
+int64_t GetOrdinal(const Persistent& obj)
 {
     const auto& v = static_cast<const ClassOf<M>&>(obj).*M;
     if constexpr (IsSet<ValueOf<M>>::value)
@@ -38,7 +38,7 @@ int64_t GetOrdinal(const TRVPersistent& obj)
 }
 
 template <auto M>
-void SetOrdinal(TRVPersistent& obj, int64_t value)
+void SetOrdinal(Persistent& obj, int64_t value)
 {
     auto& v = static_cast<ClassOf<M>&>(obj).*M;
     using V = ValueOf<M>;
@@ -51,36 +51,36 @@ void SetOrdinal(TRVPersistent& obj, int64_t value)
 }
 
 template <auto M>
-std::u16string GetString(const TRVPersistent& obj)
+std::u16string GetString(const Persistent& obj)
 {
     return static_cast<const ClassOf<M>&>(obj).*M;
 }
 
 template <auto M>
-void SetString(TRVPersistent& obj, const std::u16string& value)
+void SetString(Persistent& obj, const std::u16string& value)
 {
     static_cast<ClassOf<M>&>(obj).*M = value;
 }
 
 template <auto M>
-const TRVPersistent* GetObject(const TRVPersistent& obj)
+const Persistent* GetObject(const Persistent& obj)
 {
     return &(static_cast<const ClassOf<M>&>(obj).*M);
 }
 
 template <auto M>
-TRVPersistent* ObjectForWrite(TRVPersistent& obj)
+Persistent* ObjectForWrite(Persistent& obj)
 {
     return &(static_cast<ClassOf<M>&>(obj).*M);
 }
 
 template <auto M>
-constexpr TRVPropertyInfo Integer(std::string_view name, int64_t def,
-                                  TRVIntegerNames names = TRVIntegerNames::None)
+constexpr PropertyInfo Integer(std::string_view name, int64_t def,
+                                  IntegerNameTable names = IntegerNameTable::None)
 {
-    TRVPropertyInfo p;
+    PropertyInfo p;
     p.Name = name;
-    p.Kind = TRVPropertyKind::Integer;
+    p.Kind = PropertyKind::Integer;
     p.IntegerNames = names;
     p.HasDefault = true;
     p.Default = def;
@@ -91,65 +91,65 @@ constexpr TRVPropertyInfo Integer(std::string_view name, int64_t def,
 
 // An integer without a declared default: always written.
 template <auto M>
-constexpr TRVPropertyInfo IntegerNoDefault(std::string_view name)
+constexpr PropertyInfo IntegerNoDefault(std::string_view name)
 {
-    TRVPropertyInfo p = Integer<M>(name, 0);
+    PropertyInfo p = Integer<M>(name, 0);
     p.HasDefault = false;
     return p;
 }
 
 template <auto M>
-constexpr TRVPropertyInfo Enumeration(std::string_view name, std::span<const std::string_view> names,
+constexpr PropertyInfo Enumeration(std::string_view name, std::span<const std::string_view> names,
                                       int64_t def)
 {
-    TRVPropertyInfo p = Integer<M>(name, def);
-    p.Kind = TRVPropertyKind::Enumeration;
+    PropertyInfo p = Integer<M>(name, def);
+    p.Kind = PropertyKind::Enumeration;
     p.ValueNames = names;
     return p;
 }
 
 template <auto M>
-constexpr TRVPropertyInfo Boolean(std::string_view name, bool def)
+constexpr PropertyInfo Boolean(std::string_view name, bool def)
 {
     return Enumeration<M>(name, kBooleanNames, def ? 1 : 0);
 }
 
 template <auto M>
-constexpr TRVPropertyInfo Set(std::string_view name, std::span<const std::string_view> names,
+constexpr PropertyInfo Set(std::string_view name, std::span<const std::string_view> names,
                               uint64_t def = 0)
 {
-    TRVPropertyInfo p = Integer<M>(name, static_cast<int64_t>(def));
-    p.Kind = TRVPropertyKind::Set;
+    PropertyInfo p = Integer<M>(name, static_cast<int64_t>(def));
+    p.Kind = PropertyKind::Set;
     p.ValueNames = names;
     return p;
 }
 
 template <auto M>
-constexpr TRVPropertyInfo String(std::string_view name)
+constexpr PropertyInfo String(std::string_view name)
 {
-    TRVPropertyInfo p;
+    PropertyInfo p;
     p.Name = name;
-    p.Kind = TRVPropertyKind::String;
+    p.Kind = PropertyKind::String;
     p.GetString = &GetString<M>;
     p.SetString = &SetString<M>;
     return p;
 }
 
 template <auto M>
-constexpr TRVPropertyInfo Object(std::string_view name)
+constexpr PropertyInfo Object(std::string_view name)
 {
-    TRVPropertyInfo p;
+    PropertyInfo p;
     p.Name = name;
-    p.Kind = TRVPropertyKind::Object;
+    p.Kind = PropertyKind::Object;
     p.GetObject = &GetObject<M>;
     p.ObjectForWrite = &ObjectForWrite<M>;
     return p;
 }
 
 // Marks P as accepted when read but never written (the setter may ignore the value).
-constexpr TRVPropertyInfo NotStored(TRVPropertyInfo p)
+constexpr PropertyInfo NotStored(PropertyInfo p)
 {
-    p.IsStored = [](const TRVPersistent&) { return false; };
+    p.IsStored = [](const Persistent&) { return false; };
     return p;
 }
 

@@ -8,20 +8,20 @@
 namespace vellum {
 
 template <typename E>
-class TRVSet {
+class RvSet {
 public:
     using Storage = uint64_t;
 
-    constexpr TRVSet() = default;
-    constexpr TRVSet(std::initializer_list<E> items)
+    constexpr RvSet() = default;
+    constexpr RvSet(std::initializer_list<E> items)
     {
         for (E e : items)
             Include(e);
     }
 
-    static constexpr TRVSet FromMask(Storage mask)
+    static constexpr RvSet FromMask(Storage mask)
     {
-        TRVSet s;
+        RvSet s;
         s.FMask = mask;
         return s;
     }
@@ -30,23 +30,23 @@ public:
     constexpr Storage Mask() const { return FMask; }
     constexpr bool Empty() const { return FMask == 0; }
     constexpr bool Contains(E e) const { return (FMask & Bit(e)) != 0; }
-    constexpr TRVSet& Include(E e)
+    constexpr RvSet& Include(E e)
     {
         FMask |= Bit(e);
         return *this;
     }
-    constexpr TRVSet& Exclude(E e)
+    constexpr RvSet& Exclude(E e)
     {
         FMask &= ~Bit(e);
         return *this;
     }
-    constexpr TRVSet& Set(E e, bool on) { return on ? Include(e) : Exclude(e); }
+    constexpr RvSet& Set(E e, bool on) { return on ? Include(e) : Exclude(e); }
 
-    friend constexpr bool operator==(TRVSet a, TRVSet b) = default;
-    friend constexpr TRVSet operator|(TRVSet a, TRVSet b) { return FromMask(a.FMask | b.FMask); }
-    friend constexpr TRVSet operator&(TRVSet a, TRVSet b) { return FromMask(a.FMask & b.FMask); }
+    friend constexpr bool operator==(RvSet a, RvSet b) = default;
+    friend constexpr RvSet operator|(RvSet a, RvSet b) { return FromMask(a.FMask | b.FMask); }
+    friend constexpr RvSet operator&(RvSet a, RvSet b) { return FromMask(a.FMask & b.FMask); }
     // Set difference: the elements of A that are not in B.
-    friend constexpr TRVSet operator-(TRVSet a, TRVSet b) { return FromMask(a.FMask & ~b.FMask); }
+    friend constexpr RvSet operator-(RvSet a, RvSet b) { return FromMask(a.FMask & ~b.FMask); }
 
 private:
     Storage FMask = 0;

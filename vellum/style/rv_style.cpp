@@ -11,8 +11,8 @@ namespace vellum {
 TRVStyle::TRVStyle()
 {
     // 1. Pointer shapes; every new style sheet registers them again.
-    RegisterCursor(crJump, TRVCursorImage::PlatformHand);
-    RegisterCursor(crRVFlipArrow, TRVCursorImage::FlipArrow);
+    RegisterCursor(crJump, CursorImage::PlatformHand);
+    RegisterCursor(crRVFlipArrow, CursorImage::FlipArrow);
     // 2. The settings have their defaults from their declarations.
     // 3. Tables and templates.
     CreateTables();
@@ -24,19 +24,19 @@ TRVStyle::TRVStyle()
 TRVStyle::~TRVStyle()
 {
     // A client may remove itself while it is told; work on a copy.
-    std::vector<TRVStyleClient*> clients;
+    std::vector<StyleClient*> clients;
     clients.swap(FClients);
-    for (TRVStyleClient* client : clients)
+    for (StyleClient* client : clients)
         client->StyleSheetDestroyed(*this);
 }
 
-void TRVStyle::AddClient(TRVStyleClient* client)
+void TRVStyle::AddClient(StyleClient* client)
 {
     if (client && std::find(FClients.begin(), FClients.end(), client) == FClients.end())
         FClients.push_back(client);
 }
 
-void TRVStyle::RemoveClient(TRVStyleClient* client)
+void TRVStyle::RemoveClient(StyleClient* client)
 {
     FClients.erase(std::remove(FClients.begin(), FClients.end(), client), FClients.end());
 }
@@ -64,17 +64,17 @@ std::unique_ptr<TRVListInfos> TRVStyle::NewListStyles()
     return std::make_unique<TRVListInfos>(this, ListStyleClass());
 }
 
-TRVFontInfoClass TRVStyle::TextStyleClass() const
+FontInfoClass TRVStyle::TextStyleClass() const
 {
     return []() { return std::make_unique<TFontInfo>(); };
 }
 
-TRVParaInfoClass TRVStyle::ParaStyleClass() const
+ParaInfoClass TRVStyle::ParaStyleClass() const
 {
     return []() { return std::make_unique<TParaInfo>(); };
 }
 
-TRVListInfoClass TRVStyle::ListStyleClass() const
+ListInfoClass TRVStyle::ListStyleClass() const
 {
     return []() { return std::make_unique<TRVListInfo>(); };
 }
@@ -92,8 +92,8 @@ void TRVStyle::LoadDefaultTextStyles()
 {
     struct Row {
         const char16_t* name;
-        TFontStyle style;
-        TColor color;
+        FontStyle style;
+        platform::Color color;
         bool jump;
     };
     static constexpr Row kRows[] = {
@@ -131,7 +131,7 @@ TRVCodePage TRVStyle::DefaultCodePage() const
     return DefCodePage != 0 ? DefCodePage : platform::SystemCodePage();
 }
 
-TRVCodePage TRVStyle::CharsetCodePage(TFontCharset charset) const
+TRVCodePage TRVStyle::CharsetCodePage(FontCharset charset) const
 {
     if (charset == DEFAULT_CHARSET)
         return DefaultCodePage();
@@ -213,7 +213,7 @@ void TRVStyle::DrawPageBreak(platform::Canvas& canvas, int y, int itemNo, TCusto
 }
 
 void TRVStyle::DrawParaBack(platform::Canvas& canvas, int paraNo, const platform::Rect& rect,
-                            TRVColorMode colorMode)
+                            ColorMode colorMode)
 {
     bool doDefault = true;
     if (OnDrawParaBack)
@@ -236,7 +236,7 @@ void TRVStyle::Loaded()
     FStyleTemplates->ResolveParents();
 }
 
-void TRVStyle::RemoveImageList(const TRVImageList* imageList)
+void TRVStyle::RemoveImageList(const RvImageList* imageList)
 {
     FListStyles->RemoveImageList(imageList);
 }

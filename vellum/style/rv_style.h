@@ -54,9 +54,9 @@ struct StyleTextPart {
 
 // A viewer that refers to a style sheet without owning it; it is told when the sheet goes away
 // so that it can drop its reference.
-class TRVStyleClient {
+class StyleClient {
 public:
-    virtual ~TRVStyleClient() = default;
+    virtual ~StyleClient() = default;
     virtual void StyleSheetDestroyed(TRVStyle& sheet) = 0;
 };
 
@@ -95,25 +95,25 @@ public:
     // ---- Settings.
     int32_t SpacesInTab = 0;
     int32_t DefTabWidth = 48;
-    TCursor JumpCursor = crJump;
-    TCursor LineSelectCursor = crRVFlipArrow;
+    CursorId JumpCursor = crJump;
+    CursorId LineSelectCursor = crRVFlipArrow;
     bool FullRedraw = false;
     bool UseSound = true;
-    TColor Color = clWindow;
-    TColor HoverColor = clNone;
-    TColor CurrentItemColor = clNone;
-    TColor SelColor = clHighlight;
-    TColor SelTextColor = clHighlightText;
-    TColor InactiveSelColor = clHighlight;
-    TColor InactiveSelTextColor = clHighlightText;
-    TColor CheckpointColor = clGreen;
-    TColor CheckpointEvColor = clLime;
-    TColor PageBreakColor = clBtnShadow;
-    TColor SoftPageBreakColor = clBtnFace;
-    TColor LiveSpellingColor = clRed;
+    platform::Color Color = clWindow;
+    platform::Color HoverColor = clNone;
+    platform::Color CurrentItemColor = clNone;
+    platform::Color SelColor = clHighlight;
+    platform::Color SelTextColor = clHighlightText;
+    platform::Color InactiveSelColor = clHighlight;
+    platform::Color InactiveSelTextColor = clHighlightText;
+    platform::Color CheckpointColor = clGreen;
+    platform::Color CheckpointEvColor = clLime;
+    platform::Color PageBreakColor = clBtnShadow;
+    platform::Color SoftPageBreakColor = clBtnFace;
+    platform::Color LiveSpellingColor = clRed;
     TRVSelectionMode SelectionMode = rvsmWord;
     TRVSelectionStyle SelectionStyle = rvssItems;
-    TColor FieldHighlightColor = clBtnFace;
+    platform::Color FieldHighlightColor = clBtnFace;
     TRVFieldHighlightType FieldHighlightType = rvfhCurrent;
     TRVSeqType FootnoteNumbering = rvseqDecimal;
     TRVSeqType EndnoteNumbering = rvseqLowerRoman;
@@ -131,10 +131,10 @@ public:
     // style's character set.
     TRVCodePage DefaultCodePage() const;
     TRVCodePage StyleCodePage(int styleNo) const;
-    TRVCodePage CharsetCodePage(TFontCharset charset) const;
+    TRVCodePage CharsetCodePage(FontCharset charset) const;
 
     // ---- Services.
-    TColor EffectiveHoverColor(TColor color) const { return color == clNone ? HoverColor : color; }
+    platform::Color EffectiveHoverColor(platform::Color color) const { return color == clNone ? HoverColor : color; }
     bool HoverSensitive(int styleNo);
 
     // ---- Events. Each drawing hook raises its event first; DoDefault enters true.
@@ -181,10 +181,10 @@ public:
                        TRVPageBreakType pageBreakType, int xShift, int displayWidth);
     // The background of paragraph style PARANO over RECT (already grown by its offsets).
     void DrawParaBack(platform::Canvas& canvas, int paraNo, const platform::Rect& rect,
-                      TRVColorMode colorMode = rvcmColor);
+                      ColorMode colorMode = rvcmColor);
     // The colours of text style STYLENO in DRAWSTATE: font colour, brush and text background
     // (clear for clNone); a hovered link with the underline effect gets an underlined font.
-    void ApplyStyleColor(platform::Canvas& canvas, int styleNo, TRVColorMode colorMode, bool printing,
+    void ApplyStyleColor(platform::Canvas& canvas, int styleNo, ColorMode colorMode, bool printing,
                          TRVTextDrawStates drawState);
     // Draws PART in text style STYLENO, whose font and colours are applied on CANVAS: the
     // text, special characters, the justification gap, underline and overline.
@@ -203,16 +203,16 @@ public:
     // The end of loading: template parents are resolved from their identifiers.
     void Loaded();
     // Clients are told once, when the style sheet is destroyed.
-    void AddClient(TRVStyleClient* client);
-    void RemoveClient(TRVStyleClient* client);
+    void AddClient(StyleClient* client);
+    void RemoveClient(StyleClient* client);
 
     // An image list is going away: every list level forgets it.
-    void RemoveImageList(const TRVImageList* imageList);
+    void RemoveImageList(const RvImageList* imageList);
 
     // The classes the tables are created with; a derived style sheet may answer derived ones.
-    virtual TRVFontInfoClass TextStyleClass() const;
-    virtual TRVParaInfoClass ParaStyleClass() const;
-    virtual TRVListInfoClass ListStyleClass() const;
+    virtual FontInfoClass TextStyleClass() const;
+    virtual ParaInfoClass ParaStyleClass() const;
+    virtual ListInfoClass ListStyleClass() const;
 
 protected:
     // Creates the tables with the classes above; a derived style sheet calls it from its own
@@ -226,7 +226,7 @@ private:
     std::unique_ptr<TRVStyleTemplateCollection> FStyleTemplates;
     std::unique_ptr<platform::Picture> FInvalidPicture;
     bool FLoading = false;
-    std::vector<TRVStyleClient*> FClients;
+    std::vector<StyleClient*> FClients;
 };
 
 // The bitmap shown in place of a picture that cannot be loaded: 32 x 32, a framed red cross.

@@ -50,7 +50,7 @@ int64_t ComponentDistance(int a, int b, int32_t weight)
 
 } // namespace
 
-int32_t ColorSimilarity(TColor a, TColor b, int32_t componentWeight, int32_t classBonus)
+int32_t ColorSimilarity(platform::Color a, platform::Color b, int32_t componentWeight, int32_t classBonus)
 {
     if (a == clNone && b == clNone)
         return ClampScore(static_cast<int64_t>(classBonus) + 3 * static_cast<int64_t>(componentWeight));

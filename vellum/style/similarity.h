@@ -16,7 +16,7 @@ int32_t ValueSimilarity(int32_t reference, int32_t value, int32_t weight);
 // Closeness of two colours: CLASSBONUS + 3 x COMPONENTWEIGHT for two none colours, 0 when only one
 // is none; else minus the per-component distance (each |a - b| x weight div 255), plus CLASSBONUS
 // when both or neither colour has a component above 64. System colours are resolved first.
-int32_t ColorSimilarity(TColor a, TColor b, int32_t componentWeight, int32_t classBonus);
+int32_t ColorSimilarity(platform::Color a, platform::Color b, int32_t componentWeight, int32_t classBonus);
 
 // A 64-bit sum as a 32-bit score.
 int32_t ClampScore(int64_t score);

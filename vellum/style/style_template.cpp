@@ -16,17 +16,17 @@ namespace {
 constexpr std::string_view kRecordFields[] = {"BaseStyleNo", "StyleName", "Standard", "StyleTemplateId"};
 
 // A template's style records read the table-bound fields and drop them.
-std::vector<TRVPropertyInfo> WithoutRecordFields(std::span<const TRVPropertyInfo> table)
+std::vector<PropertyInfo> WithoutRecordFields(std::span<const PropertyInfo> table)
 {
-    std::vector<TRVPropertyInfo> result(table.begin(), table.end());
-    for (TRVPropertyInfo& p : result) {
+    std::vector<PropertyInfo> result(table.begin(), table.end());
+    for (PropertyInfo& p : result) {
         if (std::find(std::begin(kRecordFields), std::end(kRecordFields), p.Name) == std::end(kRecordFields))
             continue;
         p = props::NotStored(p);
         if (p.SetOrdinal)
-            p.SetOrdinal = [](TRVPersistent&, int64_t) {};
+            p.SetOrdinal = [](Persistent&, int64_t) {};
         if (p.SetString)
-            p.SetString = [](TRVPersistent&, const std::u16string&) {};
+            p.SetString = [](Persistent&, const std::u16string&) {};
     }
     return result;
 }
@@ -62,21 +62,21 @@ std::u16string FormatTemplateName(const std::u16string& format, int32_t n)
     return replaced ? result : result + u" " + number;
 }
 
-std::span<const TRVPropertyInfo> TRVSTFontInfo::Properties() const
+std::span<const PropertyInfo> TRVSTFontInfo::Properties() const
 {
-    static const std::vector<TRVPropertyInfo> table = WithoutRecordFields(TCustomRVFontInfo::Properties());
+    static const std::vector<PropertyInfo> table = WithoutRecordFields(TCustomRVFontInfo::Properties());
     return table;
 }
 
-std::span<const TRVPropertyInfo> TRVSTParaInfo::Properties() const
+std::span<const PropertyInfo> TRVSTParaInfo::Properties() const
 {
-    static const std::vector<TRVPropertyInfo> table = WithoutRecordFields(TCustomRVParaInfo::Properties());
+    static const std::vector<PropertyInfo> table = WithoutRecordFields(TCustomRVParaInfo::Properties());
     return table;
 }
 
-std::span<const TRVPropertyInfo> TRVSTListInfo::Properties() const
+std::span<const PropertyInfo> TRVSTListInfo::Properties() const
 {
-    static const std::vector<TRVPropertyInfo> table = WithoutRecordFields(TRVListInfo::Properties());
+    static const std::vector<PropertyInfo> table = WithoutRecordFields(TRVListInfo::Properties());
     return table;
 }
 
@@ -207,12 +207,12 @@ TRVFontInfoProperties TRVStyleTemplate::TakeText(TCustomRVFontInfo& style, TRVFo
     return taken;
 }
 
-TRVParaInfoProperties TRVStyleTemplate::TakePara(TCustomRVParaInfo& style, TRVParaInfoProperties mask) const
+ParaInfoProperties TRVStyleTemplate::TakePara(TCustomRVParaInfo& style, ParaInfoProperties mask) const
 {
-    TRVParaInfoProperties taken;
+    ParaInfoProperties taken;
     std::unordered_set<const TRVStyleTemplate*> visited;
     for (const TRVStyleTemplate* t = this; t && visited.insert(t).second; t = t->FParent) {
-        TRVParaInfoProperties props = (t->ValidParaProperties() & mask) - taken;
+        ParaInfoProperties props = (t->ValidParaProperties() & mask) - taken;
         if (props.Empty())
             continue;
         style.AssignProperties(t->ParaStyle, props);
@@ -262,11 +262,11 @@ void TRVStyleTemplate::ApplyToTextStyle(TCustomRVFontInfo& style, const TCustomR
 void TRVStyleTemplate::ApplyToParaStyle(TCustomRVParaInfo& style, bool reset) const
 {
     auto* para = dynamic_cast<TParaInfo*>(&style);
-    TRVParaInfoProperties modified = para ? para->ModifiedProperties1 | para->ModifiedProperties2 : TRVParaInfoProperties{};
-    TRVParaInfoProperties mask = RVAllParaInfoProperties;
+    ParaInfoProperties modified = para ? para->ModifiedProperties1 | para->ModifiedProperties2 : ParaInfoProperties{};
+    ParaInfoProperties mask = RVAllParaInfoProperties;
     if (!reset)
         mask = mask - modified;
-    TRVParaInfoProperties done = TakePara(style, mask);
+    ParaInfoProperties done = TakePara(style, mask);
     if (!para)
         return;
     if (reset) {
@@ -275,7 +275,7 @@ void TRVStyleTemplate::ApplyToParaStyle(TCustomRVParaInfo& style, bool reset) co
         para->StyleTemplateId = Id();
         modified = para->ModifiedProperties1 | para->ModifiedProperties2;
     }
-    TRVParaInfoProperties rest = RVAllParaInfoProperties - done - modified;
+    ParaInfoProperties rest = RVAllParaInfoProperties - done - modified;
     if (rest.Empty() || !FCollection)
         return;
     if (const TRVStyleTemplate* normal = FCollection->NormalStyleTemplate()) {
@@ -287,25 +287,25 @@ void TRVStyleTemplate::ApplyToParaStyle(TCustomRVParaInfo& style, bool reset) co
         style.AssignProperties(sheet->ParaStyles()[0], rest);
 }
 
-std::span<const TRVPropertyInfo> TRVStyleTemplate::Properties() const
+std::span<const PropertyInfo> TRVStyleTemplate::Properties() const
 {
     using C = TRVStyleTemplate;
-    static const TRVPropertyInfo table[] = {
+    static const PropertyInfo table[] = {
         [] {
-            TRVPropertyInfo p;
+            PropertyInfo p;
             p.Name = "Name";
-            p.Kind = TRVPropertyKind::String;
-            p.GetString = [](const TRVPersistent& o) { return static_cast<const C&>(o).Name(); };
-            p.SetString = [](TRVPersistent& o, const std::u16string& v) { static_cast<C&>(o).SetName(v); };
+            p.Kind = PropertyKind::String;
+            p.GetString = [](const Persistent& o) { return static_cast<const C&>(o).Name(); };
+            p.SetString = [](Persistent& o, const std::u16string& v) { static_cast<C&>(o).SetName(v); };
             return p;
         }(),
         [] {
-            TRVPropertyInfo p;
+            PropertyInfo p;
             p.Name = "ParentId";
             p.HasDefault = true;
             p.Default = -1;
-            p.GetOrdinal = [](const TRVPersistent& o) -> int64_t { return static_cast<const C&>(o).ParentId(); };
-            p.SetOrdinal = [](TRVPersistent& o, int64_t v) {
+            p.GetOrdinal = [](const Persistent& o) -> int64_t { return static_cast<const C&>(o).ParentId(); };
+            p.SetOrdinal = [](Persistent& o, int64_t v) {
                 static_cast<C&>(o).SetParentId(static_cast<TRVStyleTemplateId>(v));
             };
             return p;
@@ -319,20 +319,20 @@ std::span<const TRVPropertyInfo> TRVStyleTemplate::Properties() const
     return table;
 }
 
-void TRVStyleTemplate::WriteDefinedProperties(TRVDefinedPropertyWriter& writer) const
+void TRVStyleTemplate::WriteDefinedProperties(DefinedPropertyWriter& writer) const
 {
     writer.WriteInteger("IDProp", Id());
 }
 
-TRVDefinedRead TRVStyleTemplate::ReadDefinedProperty(std::string_view name, const TRVDefinedValue& value)
+DefinedRead TRVStyleTemplate::ReadDefinedProperty(std::string_view name, const DefinedValue& value)
 {
     if (name != "IDProp")
-        return TRVDefinedRead::NotDefined;
+        return DefinedRead::NotDefined;
     const int64_t* id = std::get_if<int64_t>(&value);
     if (!id || *id < INT32_MIN || *id > INT32_MAX)
-        return TRVDefinedRead::InvalidValue;
+        return DefinedRead::InvalidValue;
     FId = static_cast<TRVStyleTemplateId>(*id);
-    return TRVDefinedRead::Read;
+    return DefinedRead::Read;
 }
 
 // ---- TRVStyleTemplateCollection ----

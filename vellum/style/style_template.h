@@ -29,7 +29,7 @@ class TRVSTFontInfo : public TCustomRVFontInfo {
 public:
     explicit TRVSTFontInfo(TRVStyleTemplate* owner = nullptr) : FOwner(owner) {}
     TRVStyleTemplate* Owner() const { return FOwner; }
-    std::span<const TRVPropertyInfo> Properties() const override;
+    std::span<const PropertyInfo> Properties() const override;
 
 private:
     TRVStyleTemplate* FOwner;
@@ -39,7 +39,7 @@ class TRVSTParaInfo : public TCustomRVParaInfo {
 public:
     explicit TRVSTParaInfo(TRVStyleTemplate* owner = nullptr) : FOwner(owner) {}
     TRVStyleTemplate* Owner() const { return FOwner; }
-    std::span<const TRVPropertyInfo> Properties() const override;
+    std::span<const PropertyInfo> Properties() const override;
 
 private:
     TRVStyleTemplate* FOwner;
@@ -49,13 +49,13 @@ class TRVSTListInfo : public TRVListInfo {
 public:
     explicit TRVSTListInfo(TRVStyleTemplate* owner = nullptr) : FOwner(owner) {}
     TRVStyleTemplate* Owner() const { return FOwner; }
-    std::span<const TRVPropertyInfo> Properties() const override;
+    std::span<const PropertyInfo> Properties() const override;
 
 private:
     TRVStyleTemplate* FOwner;
 };
 
-class TRVStyleTemplate : public TRVPersistent {
+class TRVStyleTemplate : public Persistent {
 public:
     explicit TRVStyleTemplate(TRVStyleTemplateCollection* collection = nullptr);
     ~TRVStyleTemplate() override;
@@ -89,11 +89,11 @@ public:
     void ApplyToTextStyle(TCustomRVFontInfo& style, const TCustomRVParaInfo* para, bool reset) const;
     void ApplyToParaStyle(TCustomRVParaInfo& style, bool reset) const;
     // Every paragraph property this template defines.
-    TRVParaInfoProperties ValidParaProperties() const { return ValidParaProperties1 | ValidParaProperties2; }
+    ParaInfoProperties ValidParaProperties() const { return ValidParaProperties1 | ValidParaProperties2; }
 
-    std::span<const TRVPropertyInfo> Properties() const override;
-    void WriteDefinedProperties(TRVDefinedPropertyWriter& writer) const override;
-    TRVDefinedRead ReadDefinedProperty(std::string_view name, const TRVDefinedValue& value) override;
+    std::span<const PropertyInfo> Properties() const override;
+    void WriteDefinedProperties(DefinedPropertyWriter& writer) const override;
+    DefinedRead ReadDefinedProperty(std::string_view name, const DefinedValue& value) override;
 
 private:
     friend class TRVStyleTemplateCollection;
@@ -102,7 +102,7 @@ private:
     void Unlink();
     bool ChainContains(const TRVStyleTemplate* start, const TRVStyleTemplate* target) const;
     TRVFontInfoProperties TakeText(TCustomRVFontInfo& style, TRVFontInfoProperties mask) const;
-    TRVParaInfoProperties TakePara(TCustomRVParaInfo& style, TRVParaInfoProperties mask) const;
+    ParaInfoProperties TakePara(TCustomRVParaInfo& style, ParaInfoProperties mask) const;
 
     TRVStyleTemplateCollection* FCollection;
     std::u16string FName;
@@ -112,7 +112,7 @@ private:
     std::vector<TRVStyleTemplate*> FChildren;
 };
 
-class TRVStyleTemplateCollection : public TRVCollection {
+class TRVStyleTemplateCollection : public RvCollection {
 public:
     explicit TRVStyleTemplateCollection(TRVStyle* owner = nullptr) : FOwner(owner) {}
     ~TRVStyleTemplateCollection() override;
@@ -144,8 +144,8 @@ public:
     // Resolves every template's parent from its ParentId (after loading; no cycle test).
     void ResolveParents();
 
-    const TRVPersistent& PersistentAt(int index) const override { return (*this)[index]; }
-    TRVPersistent& AddPersistent() override { return Add(); }
+    const Persistent& PersistentAt(int index) const override { return (*this)[index]; }
+    Persistent& AddPersistent() override { return Add(); }
 
 private:
     friend class TRVStyleTemplate;

@@ -17,7 +17,7 @@ constexpr char16_t kDegreeSign = 0x00B0;
 // What decides the underline of a run.
 struct UnderlinePlan {
     bool custom = false; // the painter draws it instead of the font
-    TColor color = clNone;
+    platform::Color color = clNone;
 };
 
 bool Has(TRVTextDrawStates states, TRVTextDrawState state)
@@ -28,7 +28,7 @@ bool Has(TRVTextDrawStates states, TRVTextDrawState state)
 UnderlinePlan PlanUnderline(const TFontInfo& style, const platform::Canvas& canvas, TRVTextDrawStates states)
 {
     UnderlinePlan plan;
-    const TColor fontColor = canvas.TextColor();
+    const platform::Color fontColor = canvas.TextColor();
     const bool fontUnderlined = (canvas.Font().style & platform::fsUnderline) != 0;
     const bool hoverUnderline = Has(states, rvtsHover) && style.HoverEffects.Contains(rvheUnderline);
     plan.color = fontColor;
@@ -88,7 +88,7 @@ void DrawSpaceMarks(platform::Canvas& canvas, const StyleTextPart& part)
     const std::vector<SpaceCell> cells = SpaceCells(canvas, part.text, part.unicode);
     if (cells.empty())
         return;
-    const TColor back = canvas.Brush();
+    const platform::Color back = canvas.Brush();
     canvas.SetTextBackground(clNone);
     for (const SpaceCell& cell : cells) {
         const char16_t mark = cell.noBreak ? kDegreeSign : kMiddleDot;
@@ -102,7 +102,7 @@ void DrawSpaceMarks(platform::Canvas& canvas, const StyleTextPart& part)
 
 } // namespace
 
-void TRVStyle::ApplyStyleColor(platform::Canvas& canvas, int styleNo, TRVColorMode colorMode, bool printing,
+void TRVStyle::ApplyStyleColor(platform::Canvas& canvas, int styleNo, ColorMode colorMode, bool printing,
                                TRVTextDrawStates drawState)
 {
     if (OnApplyStyleColor) {
@@ -119,8 +119,8 @@ void TRVStyle::ApplyStyleColor(platform::Canvas& canvas, int styleNo, TRVColorMo
         font.style |= platform::fsUnderline;
         canvas.SetFont(font);
     }
-    TColor text = style.Color;
-    TColor brush = style.BackColor;
+    platform::Color text = style.Color;
+    platform::Color brush = style.BackColor;
     const bool focused = Has(drawState, rvtsControlFocused);
     if (Has(drawState, rvtsSelected)) {
         // 2. The selection pair of the focus state; a clNone text colour keeps the style's.

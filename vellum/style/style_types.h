@@ -10,65 +10,64 @@
 
 namespace vellum {
 
-// 0x00BBGGRR is an RGB colour; 0xFF0000nn is system colour nn; clNone means "not set" or
-// "transparent" wherever a colour is optional.
-// Resolution to RGB lives in platform/color.h (platform::ResolveColor).
-using TColor = platform::Color;
+// Colours are platform::Color: 0x00BBGGRR is an RGB colour; 0xFF0000nn is system colour nn;
+// clNone means "not set" or "transparent" wherever a colour is optional. Resolution to RGB
+// lives in platform/color.h (platform::ResolveColor).
 using platform::IsSystemColor;
 using platform::SystemColor;
 
-constexpr TColor clNone = platform::kColorNone;
-constexpr TColor clDefault = 0x20000000;
-constexpr TColor clBlack = 0x000000;
-constexpr TColor clMaroon = 0x000080;
-constexpr TColor clGreen = 0x008000;
-constexpr TColor clOlive = 0x008080;
-constexpr TColor clNavy = 0x800000;
-constexpr TColor clPurple = 0x800080;
-constexpr TColor clTeal = 0x808000;
-constexpr TColor clGray = 0x808080;
-constexpr TColor clSilver = 0xC0C0C0;
-constexpr TColor clRed = 0x0000FF;
-constexpr TColor clLime = 0x00FF00;
-constexpr TColor clYellow = 0x00FFFF;
-constexpr TColor clBlue = 0xFF0000;
-constexpr TColor clFuchsia = 0xFF00FF;
-constexpr TColor clAqua = 0xFFFF00;
-constexpr TColor clWhite = 0xFFFFFF;
+constexpr platform::Color clNone = platform::kColorNone;
+constexpr platform::Color clDefault = 0x20000000;
+constexpr platform::Color clBlack = 0x000000;
+constexpr platform::Color clMaroon = 0x000080;
+constexpr platform::Color clGreen = 0x008000;
+constexpr platform::Color clOlive = 0x008080;
+constexpr platform::Color clNavy = 0x800000;
+constexpr platform::Color clPurple = 0x800080;
+constexpr platform::Color clTeal = 0x808000;
+constexpr platform::Color clGray = 0x808080;
+constexpr platform::Color clSilver = 0xC0C0C0;
+constexpr platform::Color clRed = 0x0000FF;
+constexpr platform::Color clLime = 0x00FF00;
+constexpr platform::Color clYellow = 0x00FFFF;
+constexpr platform::Color clBlue = 0xFF0000;
+constexpr platform::Color clFuchsia = 0xFF00FF;
+constexpr platform::Color clAqua = 0xFFFF00;
+constexpr platform::Color clWhite = 0xFFFFFF;
 
-constexpr TColor clScrollBar = SystemColor(0);
-constexpr TColor clWindow = SystemColor(5);
-constexpr TColor clWindowText = SystemColor(8);
-constexpr TColor clHighlight = SystemColor(13);
-constexpr TColor clHighlightText = SystemColor(14);
-constexpr TColor clBtnFace = SystemColor(15);
-constexpr TColor clBtnShadow = SystemColor(16);
-constexpr TColor clBtnHighlight = SystemColor(20);
+constexpr platform::Color clScrollBar = SystemColor(0);
+constexpr platform::Color clWindow = SystemColor(5);
+constexpr platform::Color clWindowText = SystemColor(8);
+constexpr platform::Color clHighlight = SystemColor(13);
+constexpr platform::Color clHighlightText = SystemColor(14);
+constexpr platform::Color clBtnFace = SystemColor(15);
+constexpr platform::Color clBtnShadow = SystemColor(16);
+constexpr platform::Color clBtnHighlight = SystemColor(20);
 
 // Windows character set of a font (DEFAULT_CHARSET: the code page follows the style sheet).
-using TFontCharset = uint8_t;
-constexpr TFontCharset ANSI_CHARSET = 0;
-constexpr TFontCharset DEFAULT_CHARSET = 1;
-constexpr TFontCharset SYMBOL_CHARSET = 2;
-constexpr TFontCharset GB2312_CHARSET = 134;
+using FontCharset = uint8_t;
+constexpr FontCharset ANSI_CHARSET = 0;
+constexpr FontCharset DEFAULT_CHARSET = 1;
+constexpr FontCharset SYMBOL_CHARSET = 2;
+constexpr FontCharset GB2312_CHARSET = 134;
 
 using TRVCodePage = platform::CodePage;
 
 // Pointer shape numbers of the global cursor table.
-using TCursor = int16_t;
-constexpr TCursor crDefault = 0;
-constexpr TCursor crArrow = -2;
-constexpr TCursor crIBeam = -4;
-constexpr TCursor crHandPoint = -21;
-constexpr TCursor crJump = 101;
-constexpr TCursor crRVFlipArrow = 106;
+using CursorId = int16_t;
+constexpr CursorId crDefault = 0;
+constexpr CursorId crArrow = -2;
+constexpr CursorId crIBeam = -4;
+constexpr CursorId crHandPoint = -21;
+constexpr CursorId crJump = 101;
+constexpr CursorId crRVFlipArrow = 106;
 
 enum TRVBiDiMode : uint8_t { rvbdUnspecified, rvbdLeftToRight, rvbdRightToLeft };
 
 enum TRVSeqType : uint8_t { rvseqDecimal, rvseqLowerAlpha, rvseqUpperAlpha, rvseqLowerRoman, rvseqUpperRoman };
 
 // How the painter turns colours for its output (screen, printer colours, grey, black and white).
-enum TRVColorMode : uint8_t {
+enum ColorMode : uint8_t {
     rvcmColor,
     rvcmPrinterColor,
     rvcmGrayScale,
@@ -87,7 +86,7 @@ enum TRVTextDrawState : uint8_t {
     rvtsControlFocused,
     rvtsSpecialCharacters
 };
-using TRVTextDrawStates = TRVSet<TRVTextDrawState>;
+using TRVTextDrawStates = RvSet<TRVTextDrawState>;
 
 // What a non-text item is while it paints itself, bit n for ordinal n (16 bits are used).
 enum ItemDrawStateBit : uint8_t {
@@ -101,7 +100,7 @@ enum ItemDrawStateBit : uint8_t {
     idsReferenceMetrics = 10,
     idsPrinting = 11,
 };
-using ItemDrawState = TRVSet<ItemDrawStateBit>;
+using ItemDrawState = RvSet<ItemDrawStateBit>;
 
 enum TRVPageBreakType : uint8_t { rvpbSoftPageBreak, rvpbPageBreak };
 

@@ -31,17 +31,17 @@ bool TRVTabInfo::IsEqual(const TRVTabInfo& other) const
     return FPosition == other.FPosition && Align == other.Align && Leader == other.Leader;
 }
 
-std::span<const TRVPropertyInfo> TRVTabInfo::Properties() const
+std::span<const PropertyInfo> TRVTabInfo::Properties() const
 {
-    static const TRVPropertyInfo table[] = {
+    static const PropertyInfo table[] = {
         props::Enumeration<&TRVTabInfo::Align>("Align", kTabAlignNames, rvtaLeft),
         [] {
-            TRVPropertyInfo p;
+            PropertyInfo p;
             p.Name = "Position";
-            p.GetOrdinal = [](const TRVPersistent& o) -> int64_t {
+            p.GetOrdinal = [](const Persistent& o) -> int64_t {
                 return static_cast<const TRVTabInfo&>(o).Position();
             };
-            p.SetOrdinal = [](TRVPersistent& o, int64_t v) {
+            p.SetOrdinal = [](Persistent& o, int64_t v) {
                 static_cast<TRVTabInfo&>(o).SetPosition(static_cast<int32_t>(v));
             };
             return p;

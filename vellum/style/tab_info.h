@@ -14,7 +14,7 @@ class TRVTabInfos;
 
 enum TRVTabAlign : uint8_t { rvtaLeft, rvtaRight, rvtaCenter };
 
-class TRVTabInfo : public TRVPersistent {
+class TRVTabInfo : public Persistent {
 public:
     TRVTabAlign Align = rvtaLeft;
     std::u16string Leader;
@@ -28,7 +28,7 @@ public:
     // Same position, alignment and leader (leader compared with letter case).
     bool IsEqual(const TRVTabInfo& other) const;
 
-    std::span<const TRVPropertyInfo> Properties() const override;
+    std::span<const PropertyInfo> Properties() const override;
 
 private:
     friend class TRVTabInfos;
@@ -36,7 +36,7 @@ private:
     TRVTabInfos* FCollection = nullptr;
 };
 
-class TRVTabInfos : public TRVCollection {
+class TRVTabInfos : public RvCollection {
 public:
     explicit TRVTabInfos(TCustomRVParaInfo* owner = nullptr) : FOwner(owner) {}
     TRVTabInfos(const TRVTabInfos&) = delete;
@@ -55,8 +55,8 @@ public:
     void Assign(const TRVTabInfos& source);
     bool IsEqual(const TRVTabInfos& other) const;
 
-    const TRVPersistent& PersistentAt(int index) const override { return (*this)[index]; }
-    TRVPersistent& AddPersistent() override { return Add(); }
+    const Persistent& PersistentAt(int index) const override { return (*this)[index]; }
+    Persistent& AddPersistent() override { return Add(); }
 
 private:
     friend class TRVTabInfo;

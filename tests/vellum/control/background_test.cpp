@@ -32,7 +32,7 @@ TRVBackground BackgroundWith(TBackgroundStyle style, std::shared_ptr<const platf
     return background;
 }
 
-constexpr TColor kRed = 0x0000FF;
+constexpr platform::Color kRed = 0x0000FF;
 
 TEST(Background, Queries)
 {
@@ -152,9 +152,9 @@ TEST(Background, ReadFromAnRvfDocument)
         TRVBackground background;
         background.BackStyle = bsTopLeft;
         background.SetPicture(MakePicture(8, 8));
-        TColor color = clNone;
+        platform::Color color = clNone;
         BackgroundReadResult read;
-        TRVFReadTargets targets;
+        RvfReadTargets targets;
         targets.Color = &color;
         read.Attach(targets);
         TRVMemoryStream stream("-8 1 3\r\n" + c.records + "0 1 0 0 0 0\r\nhello\r\n");
@@ -171,7 +171,7 @@ struct PaintCase {
     int pw; // picture size; a negative width: no picture
     int ph;
     PictureFormat format;
-    TColor color;
+    platform::Color color;
     platform::Rect area;
     platform::Point docOrigin;
     const char* expected;

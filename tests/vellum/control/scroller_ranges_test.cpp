@@ -308,7 +308,7 @@ TEST(ScrollerStyle, PublishedDefaults)
 TEST(ScrollerStyle, DocumentsReferToTheOnePaletteMode)
 {
     TRVScroller scroller;
-    TRVDocumentSettings settings;
+    DocumentSettings settings;
     EXPECT_EQ(settings.PaletteMode(), rvpaDoNothing);
     settings.DoInPaletteMode = &scroller.DoInPaletteMode();
     EXPECT_EQ(settings.PaletteMode(), rvpaCreateCopies);

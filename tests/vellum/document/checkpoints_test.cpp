@@ -25,7 +25,7 @@ void BuildSample(TCustomRVData& doc)
     doc.AppendItem("0", TextWithCheckpoint("a"));
     doc.AppendItem("1", TextWithCheckpoint("b"));
     doc.AppendItem("2", TextWithCheckpoint(nullptr));
-    doc.AppendCheckpoint("e", false, TRVTag());
+    doc.AppendCheckpoint("e", false, RvTag());
 }
 
 struct ChainCase {
@@ -37,23 +37,23 @@ struct ChainCase {
 
 const ChainCase kCases[] = {
     {"end checkpoint on an empty document",
-     [](TCustomRVData& doc, TCustomRVData&) { doc.AppendCheckpoint("x", true, TRVTag()); }, "|x",
+     [](TCustomRVData& doc, TCustomRVData&) { doc.AppendCheckpoint("x", true, RvTag()); }, "|x",
      1},
     {"a pending end checkpoint stays",
      [](TCustomRVData& doc, TCustomRVData&) {
-         EXPECT_EQ(doc.AppendCheckpoint("x", true, TRVTag()), 0);
-         EXPECT_EQ(doc.AppendCheckpoint("y", true, TRVTag()), 0);
+         EXPECT_EQ(doc.AppendCheckpoint("x", true, RvTag()), 0);
+         EXPECT_EQ(doc.AppendCheckpoint("y", true, RvTag()), 0);
      },
      "|x", 1},
     {"end checkpoint attaches to the next appended item",
      [](TCustomRVData& doc, TCustomRVData&) {
-         doc.AppendCheckpoint("x", true, TRVTag());
+         doc.AppendCheckpoint("x", true, RvTag());
          doc.AppendItem("", MakeItem('T', 0));
      },
      "x@0 ", 1},
     {"an item's own checkpoint yields to a pending one",
      [](TCustomRVData& doc, TCustomRVData&) {
-         doc.AppendCheckpoint("x", true, TRVTag());
+         doc.AppendCheckpoint("x", true, RvTag());
          doc.AppendItem("", TextWithCheckpoint("own"));
      },
      "x@0 ", 1},
@@ -97,7 +97,7 @@ const ChainCase kCases[] = {
     {"take over behind a pending end checkpoint",
      [](TCustomRVData& doc, TCustomRVData& other) {
          BuildSample(other);
-         doc.AppendCheckpoint("mine", false, TRVTag());
+         doc.AppendCheckpoint("mine", false, RvTag());
          doc.TakeItemsFrom(other);
      },
      "mine@0 b@1 |e", 3},
@@ -105,10 +105,10 @@ const ChainCase kCases[] = {
      [](TCustomRVData& doc, TCustomRVData& other) {
          BuildSample(other);
          doc.AppendItem("", MakeItem('T', 0));
-         doc.AppendCheckpoint("mine", false, TRVTag());
+         doc.AppendCheckpoint("mine", false, RvTag());
          other.RemoveItems(0, 3);
          other.AppendItem("", MakeItem('T', 0));
-         other.AppendCheckpoint("theirs", false, TRVTag());
+         other.AppendCheckpoint("theirs", false, RvTag());
          doc.TakeItemsFrom(other);
      },
      "mine@1 |theirs", 2},
@@ -156,7 +156,7 @@ TEST(CheckpointQueries, NumbersLookupsAndRenumbering)
 TEST(CheckpointQueries, TakenEndCheckpointLeavesTheCount)
 {
     TCustomRVData doc;
-    doc.AppendCheckpoint("x", true, TRVTag::FromInt(5));
+    doc.AppendCheckpoint("x", true, RvTag::FromInt(5));
     std::unique_ptr<TRVCPInfo> taken = doc.TakeEndCheckpoint();
     ASSERT_TRUE(taken);
     EXPECT_EQ(taken->Tag.AsInt(), 5);

@@ -14,7 +14,7 @@
 namespace vellum::testing {
 namespace {
 
-class TestImageList : public TRVImageList {
+class TestImageList : public RvImageList {
 public:
     int Count() const override { return 3; }
     int Width() const override { return 16; }
@@ -35,13 +35,13 @@ void Fill(TCustomRVItemInfo& item, TestImageList& images)
     if (auto* bullet = dynamic_cast<TRVBulletItemInfo*>(&item))
         bullet->Images = &images;
     if (auto* control = dynamic_cast<TRVControlItemInfo*>(&item))
-        control->HostedControl = std::make_unique<TRVHostedControl>();
+        control->HostedControl = std::make_unique<RvHostedControl>();
     if (auto* note = dynamic_cast<TCustomRVNoteItemInfo*>(&item)) {
-        note->NoteDocument->AppendTextLines("note text\r\nsecond", 0, 0, 0, false, true, TRVTag());
+        note->NoteDocument->AppendTextLines("note text\r\nsecond", 0, 0, 0, false, true, RvTag());
         note->NoteDocument->AppendItem("", std::make_unique<TRVNoteReferenceItemInfo>(nullptr));
     }
     item.Hint = "hint";
-    item.Tag = TRVTag::FromString("tag");
+    item.Tag = RvTag::FromString("tag");
 }
 
 TEST(EveryKind, BuildQueryCopyMoveAndFree)
@@ -55,7 +55,7 @@ TEST(EveryKind, BuildQueryCopyMoveAndFree)
         Fill(*item, images);
         EXPECT_TRUE(item->Valid()) << styleNo;
         item->ParaNo = styleNo == rvsBreak ? 1 : -1;
-        doc.AppendCheckpoint("cp" + std::to_string(styleNo), false, TRVTag::FromString("c"));
+        doc.AppendCheckpoint("cp" + std::to_string(styleNo), false, RvTag::FromString("c"));
         doc.AppendItem("text", std::move(item));
     }
     ASSERT_EQ(doc.CountItems(), static_cast<int32_t>(std::size(kEveryKind)));

@@ -208,10 +208,10 @@ TEST(ItemKinds, Defaults)
 
 TEST(ItemKinds, ControlPlaceholderKeepsItsData)
 {
-    auto ctrl = std::make_unique<TRVHostedControl>();
+    auto ctrl = std::make_unique<RvHostedControl>();
     ctrl->ClassName = "TButton";
     ctrl->StreamData = std::string("TPF0\0x", 6);
-    TRVHostedControl* raw = ctrl.get();
+    RvHostedControl* raw = ctrl.get();
     TCustomRVData doc;
     doc.AppendItem("", MakeItem('T', 0));
     doc.AppendItem("btn", std::make_unique<TRVControlItemInfo>(nullptr, std::move(ctrl), 1));
@@ -224,13 +224,13 @@ TEST(ItemKinds, ControlPlaceholderKeepsItsData)
     EXPECT_EQ(copied.HostedControl->StreamData, raw->StreamData);
     EXPECT_EQ(copied.Placement, 1);
 
-    std::vector<TRVControlAction> actions;
-    doc.Settings().OnControlAction = [&](TRVControlAction a, int32_t, TRVHostedControl* c) {
+    std::vector<ControlAction> actions;
+    doc.Settings().OnControlAction = [&](ControlAction a, int32_t, RvHostedControl* c) {
         EXPECT_EQ(c, raw);
         actions.push_back(a);
     };
     doc.Clear();
-    EXPECT_EQ(actions, std::vector<TRVControlAction>{rvcaDestroy});
+    EXPECT_EQ(actions, std::vector<ControlAction>{rvcaDestroy});
 }
 
 TEST(SequenceNumbers, NumberTexts)
@@ -323,7 +323,7 @@ TEST(ItemActions, RaisedAroundInsertionAndDestruction)
 {
     std::string log; // outlives the document, whose destruction raises actions too
     TCustomRVData doc;
-    doc.Settings().OnItemAction = [&](TRVItemAction a, TCustomRVItemInfo*, TRVRawByteString& text,
+    doc.Settings().OnItemAction = [&](ItemAction a, TCustomRVItemInfo*, TRVRawByteString& text,
                                       TCustomRVData* data) {
         EXPECT_EQ(data, &doc);
         log += std::to_string(a) + ":" + text + " ";

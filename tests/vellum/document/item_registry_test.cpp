@@ -60,9 +60,9 @@ TEST(ItemRegistry, CreatesTheClassOfEachStyleNumber)
 class TestItemA : public TRVRectItemInfo {
 public:
     using TRVRectItemInfo::TRVRectItemInfo;
-    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* RVData) const override
+    std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* rvData) const override
     {
-        return std::make_unique<TestItemA>(RVData);
+        return std::make_unique<TestItemA>(rvData);
     }
 };
 
@@ -75,7 +75,7 @@ TEST(ItemRegistry, RegistrationRules)
 {
     struct Case {
         int32_t styleNo;
-        TRVItemInfoClass itemClass;
+        ItemInfoClass itemClass;
         bool accepted;
     };
     const Case cases[] = {

@@ -12,7 +12,7 @@ TEST(NoteDocuments, OwnerLinksFollowInsertion)
 {
     TCustomRVData doc;
     auto note = std::make_unique<TRVFootnoteItemInfo>(nullptr);
-    TRVNoteData* text = note->NoteDocument.get();
+    NoteData* text = note->NoteDocument.get();
     EXPECT_EQ(text->OwnerDocument(), nullptr);
     TCustomRVNoteItemInfo* raw = note.get();
     doc.AppendItem("", std::move(note));
@@ -89,7 +89,7 @@ TEST(NoteDocuments, CopiesDuplicateTheNoteText)
     TCustomRVData doc;
     doc.AppendItem("", NoteChain(3));
     TCustomRVItemInfo* original = doc.ItemAt(0);
-    original->NestedDocument(0)->AppendCheckpoint("end", false, TRVTag());
+    original->NestedDocument(0)->AppendCheckpoint("end", false, RvTag());
     auto copy = original->MakeCopy(&doc);
 
     const TCustomRVData* from = original->NestedDocument(0);

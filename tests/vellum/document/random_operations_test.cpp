@@ -72,8 +72,8 @@ public:
             if (doc.CountItems() > 0)
                 doc.RemoveItems(Pick(doc.CountItems()), 1 + Pick(3));
             break;
-        case 4: doc.AppendCheckpoint("end", false, TRVTag()); break;
-        case 5: doc.AppendTextLines(RandomText(), Pick(2) ? 0 : -1, Pick(3) - 1, 0, Pick(2), true, TRVTag()); break;
+        case 4: doc.AppendCheckpoint("end", false, RvTag()); break;
+        case 5: doc.AppendTextLines(RandomText(), Pick(2) ? 0 : -1, Pick(3) - 1, 0, Pick(2), true, RvTag()); break;
         case 6:
             if (doc.CountItems() > 0)
                 doc.SetPageBreakAt(Pick(doc.CountItems()), Pick(2));
@@ -105,7 +105,7 @@ private:
             item->AttachedCheckpoint->Name = "cp";
         }
         if (auto* note = dynamic_cast<TCustomRVNoteItemInfo*>(item.get()))
-            note->NoteDocument->AppendTextLines("n\r\n", 0, 0, 0, false, true, TRVTag());
+            note->NoteDocument->AppendTextLines("n\r\n", 0, 0, 0, false, true, RvTag());
         return item;
     }
 

@@ -125,7 +125,7 @@ TEST_P(AppendTextLines, SplitsIntoItems)
         doc.AppendItem("p", MakeItem('T', 3));
     doc.NewParagraphsAllowed = true;
     EXPECT_TRUE(doc.AppendTextLines(c.text, c.styleNo, c.firstParaNo, c.paraNo, c.oneParagraph,
-                                    true, TRVTag()));
+                                    true, RvTag()));
     EXPECT_EQ(Describe(doc), c.items);
     EXPECT_EQ(Texts(), c.texts);
     EXPECT_TRUE(doc.NewParagraphsAllowed);
@@ -136,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(Document, AppendTextLines, ::testing::ValuesIn(kLines),
 TEST_F(StyledDocument, AppendTextLinesTagsAndStyles)
 {
     doc.Settings().Options |= OptionBit<TRVOptions>(rvoTagsArePChars);
-    TRVTag tag = TRVTag::FromString("t");
+    RvTag tag = RvTag::FromString("t");
     ASSERT_TRUE(doc.AppendTextLines("a\tb", -5, 0, 0, false, true, tag));
     ASSERT_EQ(doc.CountItems(), 3);
     for (int32_t i = 0; i < 3; ++i) {
@@ -151,10 +151,10 @@ TEST_F(StyledDocument, AppendTextLinesTagsAndStyles)
 TEST_F(StyledDocument, UnicodeStylesGetUtf16Text)
 {
     // Style 1 is Unicode; paragraph 2 defaults to it.
-    ASSERT_TRUE(doc.AppendTextLines("\xD6\xD0x", 1, 0, 0, false, true, TRVTag()));
-    ASSERT_TRUE(doc.AppendTextLines("\xD6\xD0", rvsDefStyle, 2, 2, false, true, TRVTag()));
-    ASSERT_TRUE(doc.AppendTextLines(std::string("\x2D\x4E", 2), 1, 0, 0, false, false, TRVTag()));
-    ASSERT_TRUE(doc.AppendTextLines("\xD6\xD0", 0, 0, 0, false, true, TRVTag()));
+    ASSERT_TRUE(doc.AppendTextLines("\xD6\xD0x", 1, 0, 0, false, true, RvTag()));
+    ASSERT_TRUE(doc.AppendTextLines("\xD6\xD0", rvsDefStyle, 2, 2, false, true, RvTag()));
+    ASSERT_TRUE(doc.AppendTextLines(std::string("\x2D\x4E", 2), 1, 0, 0, false, false, RvTag()));
+    ASSERT_TRUE(doc.AppendTextLines("\xD6\xD0", 0, 0, 0, false, true, RvTag()));
     ASSERT_EQ(doc.CountItems(), 4);
     EXPECT_EQ(doc.TextAt(0), std::string("\x2D\x4E\x78\x00", 4));
     EXPECT_TRUE(doc.ItemAt(0)->UnicodeText());

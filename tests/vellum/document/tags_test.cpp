@@ -10,26 +10,26 @@ namespace {
 TEST(Tags, Comparison)
 {
     struct Case {
-        TRVTag a, b;
+        RvTag a, b;
         bool equal;
     };
     const Case cases[] = {
-        {TRVTag(), TRVTag(), true},
-        {TRVTag::FromInt(7), TRVTag::FromInt(7), true},
-        {TRVTag::FromInt(7), TRVTag::FromInt(8), false},
-        {TRVTag::FromString("x"), TRVTag::FromString("x"), true},
-        {TRVTag::FromString("x"), TRVTag::FromString("X"), false},
-        {TRVTag::FromString(""), TRVTag(), false}, // none equals none only
-        {TRVTag::FromString(""), TRVTag::FromString(""), true},
-        {TRVTag::FromString("0"), TRVTag::FromInt(0), false},
+        {RvTag(), RvTag(), true},
+        {RvTag::FromInt(7), RvTag::FromInt(7), true},
+        {RvTag::FromInt(7), RvTag::FromInt(8), false},
+        {RvTag::FromString("x"), RvTag::FromString("x"), true},
+        {RvTag::FromString("x"), RvTag::FromString("X"), false},
+        {RvTag::FromString(""), RvTag(), false}, // none equals none only
+        {RvTag::FromString(""), RvTag::FromString(""), true},
+        {RvTag::FromString("0"), RvTag::FromInt(0), false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.a == c.b, c.equal);
         EXPECT_EQ(c.b == c.a, c.equal);
     }
-    EXPECT_TRUE(TRVTag().IsEmpty());
-    EXPECT_FALSE(TRVTag::FromString("").IsEmpty());
-    EXPECT_EQ(TRVTag().AsString(), nullptr);
+    EXPECT_TRUE(RvTag().IsEmpty());
+    EXPECT_FALSE(RvTag::FromString("").IsEmpty());
+    EXPECT_EQ(RvTag().AsString(), nullptr);
 }
 
 TEST(Tags, CopiesOwnTheirStrings)
@@ -37,9 +37,9 @@ TEST(Tags, CopiesOwnTheirStrings)
     TCustomRVData doc;
     doc.Settings().Options |= OptionBit<TRVOptions>(rvoTagsArePChars);
     auto item = MakeItem('T', 0);
-    item->Tag = TRVTag::FromString("note");
+    item->Tag = RvTag::FromString("note");
     item->AttachedCheckpoint = std::make_unique<TRVCPInfo>();
-    item->AttachedCheckpoint->Tag = TRVTag::FromString("cp");
+    item->AttachedCheckpoint->Tag = RvTag::FromString("cp");
     doc.AppendItem("abc", std::move(item));
 
     auto copy = doc.ItemAt(0)->MakeCopy(&doc);

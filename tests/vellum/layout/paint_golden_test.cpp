@@ -24,7 +24,7 @@ void Justify(FixedClientData& data, int32_t gap)
     }
 }
 
-std::string HalfSelected(bool focused, TColor selText)
+std::string HalfSelected(bool focused, platform::Color selText)
 {
     PaintDoc doc;
     doc.style.SelColor = clNavy;
@@ -79,7 +79,7 @@ std::string PageBreakAndCheckpoint(bool options)
     doc.Text(u"top").Text(u"broken");
     doc.data.ItemAt(1)->SetBreakPageBefore(true);
     doc.data.ItemAt(1)->AttachedCheckpoint = std::make_unique<TRVCPInfo>();
-    doc.data.AppendCheckpoint("end", false, TRVTag());
+    doc.data.AppendCheckpoint("end", false, RvTag());
     doc.Format();
     return doc.Paint();
 }

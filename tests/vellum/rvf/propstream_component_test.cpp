@@ -8,32 +8,32 @@
 namespace vellum {
 namespace {
 
-class Leaf : public TRVComponent {
+class Leaf : public Component {
 public:
     int32_t Value = 0;
     std::string_view ClassName() const override { return "TLeaf"; }
-    std::span<const TRVPropertyInfo> Properties() const override
+    std::span<const PropertyInfo> Properties() const override
     {
-        static const TRVPropertyInfo table[] = {props::Integer<&Leaf::Value>("Value", 0)};
+        static const PropertyInfo table[] = {props::Integer<&Leaf::Value>("Value", 0)};
         return table;
     }
 };
 
 class Box : public Leaf {
 public:
-    std::vector<std::unique_ptr<TRVComponent>> Children;
+    std::vector<std::unique_ptr<Component>> Children;
     std::string_view ClassName() const override { return "TBox"; }
     bool AcceptsChildren() const override { return true; }
-    void AddChild(std::unique_ptr<TRVComponent> child) override { Children.push_back(std::move(child)); }
+    void AddChild(std::unique_ptr<Component> child) override { Children.push_back(std::move(child)); }
     int ChildCount() const override { return static_cast<int>(Children.size()); }
-    const TRVComponent* ChildAt(int i) const override { return Children[static_cast<size_t>(i)].get(); }
+    const Component* ChildAt(int i) const override { return Children[static_cast<size_t>(i)].get(); }
 };
 
-TRVComponentRegistry Registry()
+ComponentRegistry Registry()
 {
-    TRVComponentRegistry r;
-    r.Register("TLeaf", [] { return std::unique_ptr<TRVComponent>(new Leaf); });
-    r.Register("TBox", [] { return std::unique_ptr<TRVComponent>(new Box); });
+    ComponentRegistry r;
+    r.Register("TLeaf", [] { return std::unique_ptr<Component>(new Leaf); });
+    r.Register("TBox", [] { return std::unique_ptr<Component>(new Box); });
     return r;
 }
 
@@ -42,7 +42,7 @@ std::string Short(std::string_view s)
     return static_cast<char>(s.size()) + std::string(s);
 }
 
-const TRVPropErrorHandler kHandleAll = [](const TRVPropError&) { return true; };
+const PropErrorHandler kHandleAll = [](const PropError&) { return true; };
 
 TEST(PropStreamComponent, RoundTripWithChildren)
 {

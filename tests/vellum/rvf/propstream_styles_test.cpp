@@ -14,111 +14,111 @@
 namespace vellum {
 namespace {
 
-void Mutate(TRVPersistent& obj, int seed);
+void Mutate(Persistent& obj, int seed);
 
-int64_t NonDefaultOrdinal(const TRVPropertyInfo& p, int seed)
+int64_t NonDefaultOrdinal(const PropertyInfo& p, int seed)
 {
     switch (p.Kind) {
-    case TRVPropertyKind::Enumeration: {
+    case PropertyKind::Enumeration: {
         int64_t last = static_cast<int64_t>(p.ValueNames.size()) - 1;
         return last == p.Default ? 0 : last;
     }
-    case TRVPropertyKind::Set: {
+    case PropertyKind::Set: {
         int64_t all = static_cast<int64_t>(p.SetMask());
         return all == p.Default ? 0 : all;
     }
     default: break;
     }
     switch (p.IntegerNames) {
-    case TRVIntegerNames::Color: return seed % 2 ? clRed : 0x00123456;
-    case TRVIntegerNames::Charset: return GB2312_CHARSET;
-    case TRVIntegerNames::Cursor: return crHandPoint;
-    case TRVIntegerNames::None: break;
+    case IntegerNameTable::Color: return seed % 2 ? clRed : 0x00123456;
+    case IntegerNameTable::Charset: return GB2312_CHARSET;
+    case IntegerNameTable::Cursor: return crHandPoint;
+    case IntegerNameTable::None: break;
     }
     return p.Default + 7 + seed * 300;
 }
 
-void MutateProperty(TRVPersistent& obj, const TRVPropertyInfo& p, int seed)
+void MutateProperty(Persistent& obj, const PropertyInfo& p, int seed)
 {
     switch (p.Kind) {
-    case TRVPropertyKind::Integer:
-    case TRVPropertyKind::Enumeration:
-    case TRVPropertyKind::Set: p.SetOrdinal(obj, NonDefaultOrdinal(p, seed)); return;
-    case TRVPropertyKind::String:
+    case PropertyKind::Integer:
+    case PropertyKind::Enumeration:
+    case PropertyKind::Set: p.SetOrdinal(obj, NonDefaultOrdinal(p, seed)); return;
+    case PropertyKind::String:
         p.SetString(obj, u"V" + std::u16string(p.Name.begin(), p.Name.end()) + (seed % 2 ? u"\u5B8B" : u""));
         return;
-    case TRVPropertyKind::Object: Mutate(*p.ObjectForWrite(obj), seed); return;
-    case TRVPropertyKind::Collection: {
-        TRVCollection& c = *p.CollectionForWrite(obj);
+    case PropertyKind::Object: Mutate(*p.ObjectForWrite(obj), seed); return;
+    case PropertyKind::Collection: {
+        RvCollection& c = *p.CollectionForWrite(obj);
         c.Clear();
         Mutate(c.AddPersistent(), seed + 1);
         Mutate(c.AddPersistent(), seed + 2);
         return;
     }
-    case TRVPropertyKind::Reference:
-    case TRVPropertyKind::Picture: return; // never written (tags) / needs a real picture
+    case PropertyKind::Reference:
+    case PropertyKind::Picture: return; // never written (tags) / needs a real picture
     }
 }
 
-void Mutate(TRVPersistent& obj, int seed)
+void Mutate(Persistent& obj, int seed)
 {
-    for (const TRVPropertyInfo& p : obj.Properties())
+    for (const PropertyInfo& p : obj.Properties())
         MutateProperty(obj, p, seed);
 }
 
 // Compares every stored property of A and B, nested objects and collections included.
-void ExpectSameProperties(const TRVPersistent& a, const TRVPersistent& b, const std::string& path)
+void ExpectSameProperties(const Persistent& a, const Persistent& b, const std::string& path)
 {
-    for (const TRVPropertyInfo& p : a.Properties()) {
+    for (const PropertyInfo& p : a.Properties()) {
         if (!p.Stored(a) && !p.Stored(b))
             continue;
         const std::string name = path + std::string(p.Name);
         switch (p.Kind) {
-        case TRVPropertyKind::Integer:
-        case TRVPropertyKind::Enumeration:
-        case TRVPropertyKind::Set: EXPECT_EQ(p.GetOrdinal(a), p.GetOrdinal(b)) << name; break;
-        case TRVPropertyKind::String:
-        case TRVPropertyKind::Reference: EXPECT_TRUE(p.GetString(a) == p.GetString(b)) << name; break;
-        case TRVPropertyKind::Object: {
-            const TRVPersistent* x = p.GetObject(a);
-            const TRVPersistent* y = p.GetObject(b);
+        case PropertyKind::Integer:
+        case PropertyKind::Enumeration:
+        case PropertyKind::Set: EXPECT_EQ(p.GetOrdinal(a), p.GetOrdinal(b)) << name; break;
+        case PropertyKind::String:
+        case PropertyKind::Reference: EXPECT_TRUE(p.GetString(a) == p.GetString(b)) << name; break;
+        case PropertyKind::Object: {
+            const Persistent* x = p.GetObject(a);
+            const Persistent* y = p.GetObject(b);
             ASSERT_EQ(x == nullptr, y == nullptr) << name;
             if (x)
                 ExpectSameProperties(*x, *y, name + ".");
             break;
         }
-        case TRVPropertyKind::Collection: {
-            const TRVCollection& x = *p.GetCollection(a);
-            const TRVCollection& y = *p.GetCollection(b);
+        case PropertyKind::Collection: {
+            const RvCollection& x = *p.GetCollection(a);
+            const RvCollection& y = *p.GetCollection(b);
             ASSERT_EQ(x.Count(), y.Count()) << name;
             for (int i = 0; i < x.Count(); ++i)
                 ExpectSameProperties(x.PersistentAt(i), y.PersistentAt(i), name + "[" + std::to_string(i) + "].");
             break;
         }
-        case TRVPropertyKind::Picture: EXPECT_EQ(p.GetPicture(a) == nullptr, p.GetPicture(b) == nullptr); break;
+        case PropertyKind::Picture: EXPECT_EQ(p.GetPicture(a) == nullptr, p.GetPicture(b) == nullptr); break;
         }
     }
 }
 
 // Every ordinal property of OBJ (nested ones too) differs from its default.
-void ExpectNothingAtDefault(const TRVPersistent& obj, const std::string& path)
+void ExpectNothingAtDefault(const Persistent& obj, const std::string& path)
 {
-    for (const TRVPropertyInfo& p : obj.Properties()) {
+    for (const PropertyInfo& p : obj.Properties()) {
         if (!p.Stored(obj))
             continue;
-        if (p.Kind == TRVPropertyKind::Object && p.GetObject(obj)) {
+        if (p.Kind == PropertyKind::Object && p.GetObject(obj)) {
             ExpectNothingAtDefault(*p.GetObject(obj), path + std::string(p.Name) + ".");
-        } else if (p.Kind != TRVPropertyKind::Collection && p.Kind != TRVPropertyKind::Picture) {
+        } else if (p.Kind != PropertyKind::Collection && p.Kind != PropertyKind::Picture) {
             EXPECT_FALSE(p.IsDefault(obj)) << path << p.Name;
         }
     }
 }
 
 // Writes COLLECTION and reads it into TARGET; every error would fail the read.
-void RoundTrip(const TRVCollection& collection, TRVCollection& target)
+void RoundTrip(const RvCollection& collection, RvCollection& target)
 {
     std::string bytes = WriteCollectionValue(collection);
-    TRVPropReader reader(bytes);
+    PropReader reader(bytes);
     ASSERT_TRUE(reader.ReadCollectionValue(target)) << reader.FailMessage();
     EXPECT_EQ(reader.Position(), bytes.size());
 }
@@ -216,7 +216,7 @@ TEST(PropStreamStyles, EmptyCollectionLeavesTargetUnchanged)
     target.Add().FontName = u"Keep";
     std::string bytes = "\x0E";
     bytes += '\0';
-    TRVPropReader reader(bytes);
+    PropReader reader(bytes);
     ASSERT_TRUE(reader.ReadCollectionValue(target));
     ASSERT_EQ(target.Count(), 1);
     EXPECT_EQ(target[0].FontName, u"Keep");
@@ -227,9 +227,9 @@ TEST(PropStreamStyles, SingleSymbolsAddsProtection)
     TFontInfo font;
     std::string bytes = "\x0DSingleSymbols\x09";
     bytes += '\0';
-    TRVPropReader reader(bytes);
+    PropReader reader(bytes);
     ASSERT_TRUE(reader.ReadProperties(font));
-    EXPECT_EQ(font.Protection, (TRVProtectOptions{rvprStyleProtect, rvprDoNotAutoSwitch}));
+    EXPECT_EQ(font.Protection, (ProtectOptions{rvprStyleProtect, rvprDoNotAutoSwitch}));
 }
 
 TEST(PropStreamStyles, NestedPathsReachBorderParts)
@@ -238,7 +238,7 @@ TEST(PropStreamStyles, NestedPathsReachBorderParts)
     std::string bytes = std::string("\x0C") + "Border.Color" + "\x07\x05" + "clRed" + "\x1A" +
                         "Border.VisibleBorders.Left" + "\x08" + "\x1C" + "Background.BorderOffsets.Top" + "\x02\x04";
     bytes += '\0';
-    TRVPropReader reader(bytes);
+    PropReader reader(bytes);
     ASSERT_TRUE(reader.ReadProperties(para)) << reader.FailMessage();
     EXPECT_EQ(para.Border.Color, clRed);
     EXPECT_FALSE(para.Border.VisibleBorders.Left);
@@ -268,15 +268,15 @@ std::string ParagraphWithTabs(int count)
 TEST(PropStreamStyles, NestedCollectionsAreBounded)
 {
     TParaInfos ok(nullptr);
-    const std::string most = ParagraphWithTabs(TRVPropReader::kMaxNestedCollectionItems);
-    TRVPropReader reader(most); // the reader keeps a view of the bytes
+    const std::string most = ParagraphWithTabs(PropReader::kMaxNestedCollectionItems);
+    PropReader reader(most); // the reader keeps a view of the bytes
     ASSERT_TRUE(reader.ReadCollectionValue(ok)) << reader.FailMessage();
-    ASSERT_EQ(ok[0].Tabs.Count(), TRVPropReader::kMaxNestedCollectionItems);
+    ASSERT_EQ(ok[0].Tabs.Count(), PropReader::kMaxNestedCollectionItems);
     EXPECT_EQ(ok[0].Tabs[0].Position(), 1); // sorted as they were read
 
     TParaInfos refused(nullptr);
-    const std::string beyond = ParagraphWithTabs(TRVPropReader::kMaxNestedCollectionItems + 1);
-    TRVPropReader tooMany(beyond);
+    const std::string beyond = ParagraphWithTabs(PropReader::kMaxNestedCollectionItems + 1);
+    PropReader tooMany(beyond);
     EXPECT_FALSE(tooMany.ReadCollectionValue(refused));
     EXPECT_EQ(tooMany.FailMessage(), "Too many collection items");
 }

@@ -27,34 +27,34 @@ std::string Entry(std::string_view name, const std::string& value)
 }
 
 // A test object with one property of each kind the stream reads.
-class Probe : public TRVPersistent {
+class Probe : public Persistent {
 public:
     int32_t Number = 5;
-    TColor Color = clWindowText;
-    TFontCharset Charset = DEFAULT_CHARSET;
-    TCursor Cursor = crJump;
+    platform::Color Color = clWindowText;
+    FontCharset Charset = DEFAULT_CHARSET;
+    CursorId Cursor = crJump;
     TRVUnderlineType Kind = rvutNormal;
-    TRVProtectOptions Flags;
+    ProtectOptions Flags;
     std::u16string Text;
     bool Flag = false;
     int32_t Locked = 1;
 
-    std::span<const TRVPropertyInfo> Properties() const override
+    std::span<const PropertyInfo> Properties() const override
     {
         static constexpr std::string_view kKinds[] = {"rvutNormal", "rvutThick", "rvutDouble"};
         static constexpr std::string_view kFlags[] = {"rvprStyleProtect", "rvprStyleSplitProtect",
                                                       "rvprModifyProtect"};
-        static const TRVPropertyInfo table[] = {
+        static const PropertyInfo table[] = {
             props::Integer<&Probe::Number>("Number", 5),
-            props::Integer<&Probe::Color>("Color", clWindowText, TRVIntegerNames::Color),
-            props::Integer<&Probe::Charset>("Charset", DEFAULT_CHARSET, TRVIntegerNames::Charset),
-            props::Integer<&Probe::Cursor>("Cursor", crJump, TRVIntegerNames::Cursor),
+            props::Integer<&Probe::Color>("Color", clWindowText, IntegerNameTable::Color),
+            props::Integer<&Probe::Charset>("Charset", DEFAULT_CHARSET, IntegerNameTable::Charset),
+            props::Integer<&Probe::Cursor>("Cursor", crJump, IntegerNameTable::Cursor),
             props::Enumeration<&Probe::Kind>("Kind", kKinds, rvutNormal),
             props::Set<&Probe::Flags>("Flags", kFlags),
             props::String<&Probe::Text>("Text"),
             props::Boolean<&Probe::Flag>("Flag", false),
             [] {
-                TRVPropertyInfo p = props::Integer<&Probe::Locked>("Locked", 1);
+                PropertyInfo p = props::Integer<&Probe::Locked>("Locked", 1);
                 p.ReadOnly = true;
                 return p;
             }(),
@@ -65,16 +65,16 @@ public:
 
 struct ReadOutcome {
     bool ok;
-    std::vector<TRVPropError> errors;
+    std::vector<PropError> errors;
 };
 
 // Reads ENTRIES (terminated here) into OBJ with a handler that accepts every error.
-ReadOutcome ReadEntries(TRVPersistent& obj, const std::string& entries, bool handle = true)
+ReadOutcome ReadEntries(Persistent& obj, const std::string& entries, bool handle = true)
 {
     ReadOutcome out{false, {}};
     std::string bytes = entries + std::string(1, '\0');
-    TRVPropReader reader(bytes);
-    reader.OnError = [&](const TRVPropError& e) {
+    PropReader reader(bytes);
+    reader.OnError = [&](const PropError& e) {
         out.errors.push_back(e);
         return handle;
     };
@@ -117,7 +117,7 @@ TEST(PropStreamValues, IdentifiersOfIntegerTypesUseTheirTables)
     p.Color = clBlack;
     ReadOutcome r = ReadEntries(p, entries);
     EXPECT_TRUE(r.ok);
-    EXPECT_EQ(p.Color, static_cast<TColor>(0xFF000008));
+    EXPECT_EQ(p.Color, static_cast<platform::Color>(0xFF000008));
     EXPECT_EQ(p.Charset, 134);
     EXPECT_EQ(p.Cursor, -21);
     // Identifiers compare without regard to case.
@@ -169,7 +169,7 @@ TEST(PropStreamValues, SetsIgnoreNamesTheTypeDoesNotHave)
     ReadOutcome r = ReadEntries(p, Entry("Flags", set));
     EXPECT_TRUE(r.ok);
     EXPECT_TRUE(r.errors.empty());
-    EXPECT_EQ(p.Flags, (TRVProtectOptions{rvprStyleProtect, rvprModifyProtect}));
+    EXPECT_EQ(p.Flags, (ProtectOptions{rvprStyleProtect, rvprModifyProtect}));
     ReadEntries(p, Entry("Flags", Bytes({11, 0})));
     EXPECT_TRUE(p.Flags.Empty());
 }
@@ -205,7 +205,7 @@ TEST(PropStreamValues, UnknownEntriesOfEveryTypeAreSkippedWhole)
         ReadOutcome r = ReadEntries(p, Entry("Unknown", v) + Entry("Number", Bytes({2, 9})));
         EXPECT_TRUE(r.ok) << "value type " << int(uint8_t(v[0]));
         ASSERT_EQ(r.errors.size(), 1u);
-        EXPECT_EQ(r.errors[0].Kind, TRVPropErrorKind::UnknownProperty);
+        EXPECT_EQ(r.errors[0].Kind, PropErrorKind::UnknownProperty);
         EXPECT_EQ(p.Number, 9);
     }
 }
@@ -237,7 +237,7 @@ TEST(PropStreamValues, ValuesThatDoNotFitTheirFieldAreInvalid)
         ReadOutcome r = ReadEntries(p, c.entry + Entry("Number", Bytes({2, 42})));
         EXPECT_TRUE(r.ok);
         ASSERT_EQ(r.errors.size(), 1u);
-        EXPECT_EQ(r.errors[0].Kind, TRVPropErrorKind::InvalidValue);
+        EXPECT_EQ(r.errors[0].Kind, PropErrorKind::InvalidValue);
         EXPECT_EQ(p.Charset, DEFAULT_CHARSET);
         EXPECT_EQ(p.Cursor, crJump);
         EXPECT_EQ(p.Kind, rvutNormal);
@@ -255,7 +255,7 @@ TEST(PropStreamValues, ReadOnlyPropertiesRefuseValues)
     ReadOutcome r = ReadEntries(p, Entry("Locked", Bytes({2, 9})) + Entry("Number", Bytes({2, 8})));
     EXPECT_TRUE(r.ok);
     ASSERT_EQ(r.errors.size(), 1u);
-    EXPECT_EQ(r.errors[0].Kind, TRVPropErrorKind::ReadOnly);
+    EXPECT_EQ(r.errors[0].Kind, PropErrorKind::ReadOnly);
     EXPECT_EQ(r.errors[0].Message, "Property is read-only");
     EXPECT_EQ(p.Locked, 1);
     EXPECT_EQ(p.Number, 8);
@@ -275,7 +275,7 @@ TEST(PropStreamValues, PathsThroughNonObjectsAreErrors)
     ReadOutcome r = ReadEntries(p, Entry("Number.Left", Bytes({2, 1})) + Entry("Number", Bytes({2, 7})));
     EXPECT_TRUE(r.ok);
     ASSERT_EQ(r.errors.size(), 1u);
-    EXPECT_EQ(r.errors[0].Kind, TRVPropErrorKind::InvalidPath);
+    EXPECT_EQ(r.errors[0].Kind, PropErrorKind::InvalidPath);
     EXPECT_EQ(p.Number, 7);
 }
 
@@ -298,8 +298,8 @@ TEST(PropStreamValues, LengthsBeyondTheDataAreFatal)
     for (const std::string& v : values) {
         Probe p;
         std::string bytes = Entry("Text", v);
-        TRVPropReader reader(bytes);
-        reader.OnError = [](const TRVPropError&) { return true; };
+        PropReader reader(bytes);
+        reader.OnError = [](const PropError&) { return true; };
         EXPECT_FALSE(reader.ReadProperties(p)) << "value type " << int(uint8_t(v[0]));
         EXPECT_TRUE(p.Text.empty());
     }
@@ -309,8 +309,8 @@ TEST(PropStreamValues, DeepNestingIsSkippedWithoutRecursion)
 {
     // Half a million list starts: skipping must neither overflow the stack nor accept it.
     std::string deep = Entry("Unknown", std::string(500000, '\x01'));
-    TRVPropReader reader(deep);
-    reader.OnError = [](const TRVPropError&) { return true; };
+    PropReader reader(deep);
+    reader.OnError = [](const PropError&) { return true; };
     Probe p;
     EXPECT_FALSE(reader.ReadProperties(p));
 
@@ -340,7 +340,7 @@ TEST(PropStreamValues, WriterPicksTheShortestFaithfulTextForm)
     };
     for (const TextCase& c : cases) {
         std::string out;
-        TRVPropWriter(out).WriteText(c.text);
+        PropWriter(out).WriteText(c.text);
         EXPECT_EQ(out, c.expected);
     }
 }
@@ -361,7 +361,7 @@ TEST(PropStreamValues, WriterIntegerForms)
     };
     for (const Case& c : cases) {
         std::string out;
-        TRVPropWriter(out).WriteInteger(c.value);
+        PropWriter(out).WriteInteger(c.value);
         EXPECT_EQ(out, c.expected) << c.value;
     }
 }
@@ -376,7 +376,7 @@ TEST(PropStreamValues, WriterNamesColoursAndWritesEmptySets)
                        Bytes({0}));
 
     std::string set;
-    TRVPropWriter(set).WriteSet(0, std::span<const std::string_view>{});
+    PropWriter(set).WriteSet(0, std::span<const std::string_view>{});
     EXPECT_EQ(set, Bytes({11, 0}));
 
     p.Color = 0x00123456;
@@ -387,7 +387,7 @@ TEST(PropStreamValues, WriterNamesColoursAndWritesEmptySets)
 TEST(PropStreamValues, WriterIdentifiersBecomeTypeBytes)
 {
     std::string out;
-    TRVPropWriter w(out);
+    PropWriter w(out);
     w.WriteIdent("FALSE");
     w.WriteIdent("True");
     w.WriteIdent("null");

@@ -78,7 +78,7 @@ TEST(RvfItemsRecords, Breaks)
         const char* name;
         std::string header;
         bool ok;
-        TColor color;
+        platform::Color color;
         uint8_t kind;
         uint8_t thickness;
     } cases[] = {
@@ -296,14 +296,14 @@ TEST(RvfItemsRecords, NoteTextsGoThroughTheMapsOfTheOuterPass)
     // As when the document's text styles were merged into the style sheet: file style 0 is
     // sheet style 2, file style 1 is sheet style 0.
     Reader reader;
-    TRVFReadPass outer;
+    RvfReadPass outer;
     outer.TextStyleMap = std::make_unique<TRVIntegerList>(TRVIntegerList{2, 0});
     outer.Depth = 1;
     reader.data.Settings().RVFReadPass = &outer;
     const std::string body = "-8 1 3\r\n0 1 0 0 0 0\r\nnote\r\n1 1 -1 0 0 0\r\n more\r\n";
     TRVMemoryStream stream(kVersion + "-203 8 0 0 2 0\r\n1\r\n0\r\n0\r\np\r\n0\r\n1\r\nn\r\n" +
                            Binary(body) + "0 1 -1 0 0 0\r\nmain\r\n");
-    TRVFInsertParams params;
+    RvfInsertParams params;
     EXPECT_TRUE(InsertRvf(reader.data, stream, params));
     reader.data.Settings().RVFReadPass = nullptr;
     ASSERT_EQ(reader.Kinds(), "-203 2");

@@ -264,13 +264,13 @@ TEST(RvfReader, StringTags)
 TEST(RvfReader, NestedPassesShareMapsAndOnlyAddWarnings)
 {
     Reader reader;
-    TRVFReadPass outer;
+    RvfReadPass outer;
     outer.TextStyleMap = std::make_unique<TRVIntegerList>(TRVIntegerList{3, 1});
     outer.ParaStyleMap = std::make_unique<TRVIntegerList>(TRVIntegerList{1});
     outer.Depth = 1;
     reader.data.Settings().RVFReadPass = &outer;
     reader.data.Settings().ReadWarnings = 1;
-    TRVFInsertParams params;
+    RvfInsertParams params;
     TRVMemoryStream mapped("0 1 0 0 0\r\na\r\n\"Heading\" 1 0 0 0\r\nb\r\n");
     EXPECT_TRUE(InsertRvf(reader.data, mapped, params));
     EXPECT_EQ(reader.Items(), "3:1:0[a] 1:1:0[b]");
@@ -289,7 +289,7 @@ TEST(RvfReader, InsertingIntoADocument)
 {
     Reader reader;
     ASSERT_TRUE(reader.Read("0 2 0 0 0\r\na\r\nb\r\n-2 1 0 0 0\r\nend\r\n"));
-    TRVFInsertParams params;
+    RvfInsertParams params;
     params.Index = 99; // clamped to the end
     TRVMemoryStream more("0 2 -1 0 0\r\nc\r\nd\r\n");
     ASSERT_TRUE(InsertRvf(reader.data, more, params));
@@ -330,7 +330,7 @@ TEST(RvfReader, EditorsSkipTextOfInsertProtectedStyles)
 {
     Reader reader;
     reader.style.TextStyles()[1].Protection.Include(rvprRVFInsertProtect);
-    TRVFInsertParams params;
+    RvfInsertParams params;
     params.Edit = true;
     TRVMemoryStream stream("0 1 0 0 0\r\na\r\n1 1 0 0 0\r\nb\r\n0 1 0 0 0\r\nc\r\n");
     EXPECT_TRUE(InsertRvf(reader.data, stream, params));

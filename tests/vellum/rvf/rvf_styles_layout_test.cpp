@@ -22,7 +22,7 @@ TEST(RvfStylesLayout, FullTopLevelBodySetsEverything)
 {
     std::string body = I32s({0, 41, 5, 6, 7, 8, 100, 900}) + "\x02" + I32s({1, 1, 3, 2});
     ASSERT_EQ(body.size(), 8u + 41u);
-    TRVLayoutBody l = ReadRvfLayoutBody(body, nullptr);
+    LayoutBody l = ReadRvfLayoutBody(body, nullptr);
     EXPECT_TRUE(l.HasMargins);
     EXPECT_EQ(l.LeftMargin, 5);
     EXPECT_EQ(l.RightMargin, 6);
@@ -41,7 +41,7 @@ TEST(RvfStylesLayout, FullTopLevelBodySetsEverything)
 TEST(RvfStylesLayout, ShortAndNestedBodies)
 {
     // 25 bytes: margins only; extra bytes beyond N are ignored.
-    TRVLayoutBody l = ReadRvfLayoutBody(I32s({0, 25, 1, 2, 3, 4, 5, 6}) + std::string(1, '\0') + "tail", nullptr);
+    LayoutBody l = ReadRvfLayoutBody(I32s({0, 25, 1, 2, 3, 4, 5, 6}) + std::string(1, '\0') + "tail", nullptr);
     EXPECT_EQ(l.MaxTextWidth, 6);
     EXPECT_FALSE(l.FirstParaContinued);
     EXPECT_EQ(l.ContinuedListNo, -1);
@@ -80,7 +80,7 @@ TEST(RvfStylesLayout, MarkerList)
     body += I32s({1, 0}) + "\x01" + I32s({5, 7});
     body += I32s({0, 2}) + std::string(1, '\0') + I32s({1, 3});
     TRVIntegerList map = {4, 8};
-    std::vector<TRVPrecedingMarker> markers;
+    std::vector<PrecedingMarker> markers;
     ASSERT_TRUE(ReadRvfMarkerList(body, &map, markers));
     ASSERT_EQ(markers.size(), 2u);
     EXPECT_EQ(markers[0].ListNo, 8);

@@ -65,7 +65,7 @@ std::string OneParaStyle()
 // background, and text in the new styles.
 std::string SnapshotWithTables()
 {
-    TRVLayoutBody layout;
+    LayoutBody layout;
     layout.LeftMargin = 40;
     return "-8 1 3\r\n"s + "-9 2 0 0 2 0 1\r\nRVStyle1\r\n" + Binary(ThreeTextStyles()) +
            "-9 2 0 0 0 0 2\r\nRVStyle1\r\n" + Hex(OneParaStyle()) + "\r\n" +
@@ -80,7 +80,7 @@ struct View {
     wenlocke::SnapshotDocument doc;
     TRVDocParameters parameters;
     TRVLayoutInfo layout;
-    TColor color = clWhite;
+    platform::Color color = clWhite;
     int32_t backgroundStyle = 0;
 
     View() { doc.Data.Settings().DocParameters = &parameters; }
@@ -88,7 +88,7 @@ struct View {
     bool Load(const std::string& bytes)
     {
         TRVMemoryStream stream(bytes);
-        TRVFReadTargets targets;
+        RvfReadTargets targets;
         targets.Layout = &layout;
         targets.Color = &color;
         targets.BackgroundStyle = &backgroundStyle;
@@ -210,7 +210,7 @@ TEST(RvfStylesSnapshot, InsertingMergesAndMapsStyleNumbers)
 {
     View view;
     TRVMemoryStream stream(SnapshotWithTables());
-    TRVFInsertParams params;
+    RvfInsertParams params;
     params.Index = 0;
     ASSERT_TRUE(InsertRvf(view.doc.Data, stream, params));
     // Three styles differ from the window's six: appended, and the text's style 2 is mapped.

@@ -9,7 +9,7 @@
 namespace vellum {
 namespace {
 
-std::string TextTable(std::initializer_list<std::pair<const char16_t*, TColor>> styles)
+std::string TextTable(std::initializer_list<std::pair<const char16_t*, platform::Color>> styles)
 {
     TFontInfos table(nullptr);
     for (const auto& [name, color] : styles) {
@@ -26,7 +26,7 @@ struct Pass {
     TRVStyle style;
     uint8_t warnings = 0;
     std::unique_ptr<TRVIntegerList> textMap, paraMap, listMap;
-    TRVFStyleTableContext context;
+    RvfStyleTableContext context;
 
     explicit Pass(bool replace)
     {
@@ -49,7 +49,7 @@ TEST(RvfStylesTables, LoadedTableReplacesTheTextStyles)
     ASSERT_EQ(t.Count(), 3);
     EXPECT_EQ(t[0].StyleName, u"A");
     EXPECT_EQ(t[1].Color, clBlue);
-    EXPECT_EQ(t[2].Color, static_cast<TColor>(0xFF000008));
+    EXPECT_EQ(t[2].Color, static_cast<platform::Color>(0xFF000008));
     EXPECT_EQ(t[2].FontName, u"\u5B8B\u4F53");
     EXPECT_EQ(t[2].Size, 12);
     EXPECT_EQ(pass.textMap, nullptr); // replacing makes no map
@@ -160,7 +160,7 @@ TEST(RvfStylesTables, UnknownPropertiesOnlyWarn)
     EXPECT_EQ(pass.warnings, kRvfWarnStyleProperty);
     ASSERT_EQ(pass.style.TextStyles().Count(), 1);
     EXPECT_EQ(pass.style.TextStyles()[0].StyleName, u"Odd");
-    EXPECT_EQ(pass.style.TextStyles()[0].Color, static_cast<TColor>(0xFF000008));
+    EXPECT_EQ(pass.style.TextStyles()[0].Color, static_cast<platform::Color>(0xFF000008));
 }
 
 TEST(RvfStylesTables, BodyBytesByDataMode)

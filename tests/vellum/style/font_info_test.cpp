@@ -100,7 +100,7 @@ TEST(FontInfoAssignProperties, CopiesOnlyTheListedOnesFlagByFlag)
     source.Unicode = true;
     target.Style = {fsItalic, fsUnderline};
     target.AssignProperties(source, {rvfiBold, rvfiItalic, rvfiNextStyleNo, rvfiUnicode});
-    EXPECT_EQ(target.Style, (TFontStyles{fsBold, fsUnderline}));
+    EXPECT_EQ(target.Style, (FontStyles{fsBold, fsUnderline}));
     EXPECT_EQ(target.Size, 10);
     EXPECT_EQ(target.NextStyleNo, -1);
     EXPECT_FALSE(target.Unicode);
@@ -127,10 +127,10 @@ TEST(FontInfoAssign, CopiesRecordFieldsAndSubclassFieldsOnlyBetweenTextStyles)
 TEST(FontInfoSingleSymbols, AddsProtection)
 {
     TFontInfo f;
-    EXPECT_EQ(f.ReadDefinedProperty("SingleSymbols", TRVDefinedValue{true}), TRVDefinedRead::Read);
-    EXPECT_EQ(f.Protection, (TRVProtectOptions{rvprStyleProtect, rvprDoNotAutoSwitch}));
-    EXPECT_EQ(f.ReadDefinedProperty("SingleSymbols", TRVDefinedValue{int64_t{1}}), TRVDefinedRead::InvalidValue);
-    EXPECT_EQ(f.ReadDefinedProperty("Other", TRVDefinedValue{true}), TRVDefinedRead::NotDefined);
+    EXPECT_EQ(f.ReadDefinedProperty("SingleSymbols", DefinedValue{true}), DefinedRead::Read);
+    EXPECT_EQ(f.Protection, (ProtectOptions{rvprStyleProtect, rvprDoNotAutoSwitch}));
+    EXPECT_EQ(f.ReadDefinedProperty("SingleSymbols", DefinedValue{int64_t{1}}), DefinedRead::InvalidValue);
+    EXPECT_EQ(f.ReadDefinedProperty("Other", DefinedValue{true}), DefinedRead::NotDefined);
 }
 
 TEST(FontInfoSimilarity, IdenticalStylesScoreTheSumOfAllBonuses)

@@ -10,7 +10,7 @@
 namespace vellum {
 namespace {
 
-class CollectingWriter : public TRVDefinedPropertyWriter {
+class CollectingWriter : public DefinedPropertyWriter {
 public:
     void WriteInteger(std::string_view name, int64_t value) override { ints[std::string(name)] = value; }
     void WriteBoolean(std::string_view name, bool value) override { ints[std::string(name)] = value; }
@@ -37,7 +37,7 @@ TEST(ListLevel, NewLevelDefaultsWriteNoFormatCode)
     level.WriteDefinedProperties(writer);
     EXPECT_TRUE(writer.ints.empty());
     EXPECT_TRUE(writer.strings.empty());
-    for (const TRVPropertyInfo& p : level.Properties())
+    for (const PropertyInfo& p : level.Properties())
         EXPECT_TRUE(!p.Stored(level) || p.IsDefault(level)) << p.Name;
 }
 
@@ -52,21 +52,21 @@ TEST(ListLevel, FormatStringsTravelAsHex)
     EXPECT_EQ(writer.strings["FormatStringWCode"], u"20220078");
 
     TRVListLevel read;
-    EXPECT_EQ(read.ReadDefinedProperty("FormatStringCode", TRVDefinedValue{std::u16string(u"25303a732EA1")}),
-              TRVDefinedRead::Read);
+    EXPECT_EQ(read.ReadDefinedProperty("FormatStringCode", DefinedValue{std::u16string(u"25303a732EA1")}),
+              DefinedRead::Read);
     EXPECT_EQ(read.FormatString, "%0:s.\xA1");
-    EXPECT_EQ(read.ReadDefinedProperty("FormatStringWCode", TRVDefinedValue{std::u16string(u"20220078")}),
-              TRVDefinedRead::Read);
+    EXPECT_EQ(read.ReadDefinedProperty("FormatStringWCode", DefinedValue{std::u16string(u"20220078")}),
+              DefinedRead::Read);
     EXPECT_EQ(read.FormatStringW, u"\u2022x");
     // Bad digits and partial groups are refused and change nothing.
     for (const char16_t* bad : {u"2G", u"123", u"002"}) {
-        EXPECT_EQ(read.ReadDefinedProperty("FormatStringWCode", TRVDefinedValue{std::u16string(bad)}),
-                  TRVDefinedRead::InvalidValue);
+        EXPECT_EQ(read.ReadDefinedProperty("FormatStringWCode", DefinedValue{std::u16string(bad)}),
+                  DefinedRead::InvalidValue);
         EXPECT_EQ(read.FormatStringW, u"\u2022x");
     }
-    EXPECT_EQ(read.ReadDefinedProperty("FormatStringCodeW", TRVDefinedValue{std::u16string(u"zz")}),
-              TRVDefinedRead::Read);
-    EXPECT_EQ(read.ReadDefinedProperty("Unknown", TRVDefinedValue{}), TRVDefinedRead::NotDefined);
+    EXPECT_EQ(read.ReadDefinedProperty("FormatStringCodeW", DefinedValue{std::u16string(u"zz")}),
+              DefinedRead::Read);
+    EXPECT_EQ(read.ReadDefinedProperty("Unknown", DefinedValue{}), DefinedRead::NotDefined);
 }
 
 TEST(ListLevel, Equality)
@@ -149,9 +149,9 @@ TEST(ListInfo, IdentityIsMadeOnFirstRead)
     CollectingWriter writer;
     list.WriteDefinedProperties(writer);
     EXPECT_EQ(writer.ints["LstID"], id);
-    EXPECT_EQ(list.ReadDefinedProperty("LstID", TRVDefinedValue{int64_t{77}}), TRVDefinedRead::Read);
+    EXPECT_EQ(list.ReadDefinedProperty("LstID", DefinedValue{int64_t{77}}), DefinedRead::Read);
     EXPECT_EQ(list.ListID(), 77);
-    EXPECT_EQ(list.ReadDefinedProperty("LstID", TRVDefinedValue{int64_t{1} << 40}), TRVDefinedRead::InvalidValue);
+    EXPECT_EQ(list.ReadDefinedProperty("LstID", DefinedValue{int64_t{1} << 40}), DefinedRead::InvalidValue);
 }
 
 TEST(ListInfo, EqualityAndSimilarity)
@@ -211,7 +211,7 @@ TEST(ListInfo, LevelLookupIsChecked)
     EXPECT_TRUE(list.HasTextNumbering());
 }
 
-class FakeImageList : public TRVImageList {
+class FakeImageList : public RvImageList {
 public:
     int Count() const override { return 0; }
     int Width() const override { return 16; }
@@ -225,10 +225,10 @@ TEST(ListInfo, ImageListsByTagAndRemoval)
     images.Tag = 9;
     TRVListInfos lists(nullptr);
     TRVListLevel& level = lists.Add().Levels.Add();
-    EXPECT_EQ(level.ReadDefinedProperty("ILTag", TRVDefinedValue{int64_t{9}}), TRVDefinedRead::Read);
+    EXPECT_EQ(level.ReadDefinedProperty("ILTag", DefinedValue{int64_t{9}}), DefinedRead::Read);
     EXPECT_EQ(level.ImageList, nullptr); // nobody resolves tags
-    lists.ImageListNeeded = [&](int32_t tag) -> TRVImageList* { return tag == 9 ? &images : nullptr; };
-    EXPECT_EQ(level.ReadDefinedProperty("ILTag", TRVDefinedValue{int64_t{9}}), TRVDefinedRead::Read);
+    lists.ImageListNeeded = [&](int32_t tag) -> RvImageList* { return tag == 9 ? &images : nullptr; };
+    EXPECT_EQ(level.ReadDefinedProperty("ILTag", DefinedValue{int64_t{9}}), DefinedRead::Read);
     EXPECT_EQ(level.ImageList, &images);
     CollectingWriter writer;
     level.WriteDefinedProperties(writer);

@@ -7,7 +7,7 @@
 namespace vellum {
 namespace {
 
-class RecordingListener : public TRVStyleAddedListener {
+class RecordingListener : public StyleAddedListener {
 public:
     void DoAddStyle(TCustomRVInfo& style) override { added.push_back(style.Index()); }
     std::vector<int> added;
@@ -25,7 +25,7 @@ TEST(MergeStyles, IdenticalTableAddsNothing)
 {
     // Merge mode tries the same number first; map mode gives ties to the lowest number, so the
     // second of the two identical link styles maps onto the first.
-    const std::pair<TRVStyleMergeMode, TRVIntegerList> modes[] = {{rvsmmMerge, Identity(6)},
+    const std::pair<StyleMergeMode, TRVIntegerList> modes[] = {{rvsmmMerge, Identity(6)},
                                                                   {rvsmmMap, {0, 1, 2, 3, 4, 4}}};
     for (const auto& [mode, expected] : modes) {
         TRVStyle sheet, loaded;

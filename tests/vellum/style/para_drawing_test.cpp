@@ -11,7 +11,7 @@
 namespace vellum {
 namespace {
 
-std::vector<std::string> Draw(const TRVBorder& border, TRVColorMode mode = rvcmColor)
+std::vector<std::string> Draw(const TRVBorder& border, ColorMode mode = rvcmColor)
 {
     platform::RecordingCanvas canvas;
     border.Draw({10, 20, 110, 60}, canvas, mode);
@@ -103,8 +103,8 @@ TEST(BorderDrawing, ColourModes)
     b.Style = rvbSingle;
     b.VisibleBorders = TRVBooleanRect();
     struct Case {
-        TColor color;
-        TRVColorMode mode;
+        platform::Color color;
+        ColorMode mode;
         const char* pen;
     };
     const Case cases[] = {

@@ -45,7 +45,7 @@ TEST(ParaInfoEqualExcept, OptionsFlagByFlagAndWidowControlNever)
 {
     TParaInfo a, b;
     b.Options.Include(rvpaoWidowOrphanControl);
-    for (auto ignored : {TRVParaInfoProperties{}, TRVParaInfoProperties{rvpiNoWrap}, RVAllParaInfoProperties})
+    for (auto ignored : {ParaInfoProperties{}, ParaInfoProperties{rvpiNoWrap}, RVAllParaInfoProperties})
         EXPECT_TRUE(a.EqualExcept(b, ignored));
     b.Options.Include(rvpaoKeepWithNext);
     EXPECT_FALSE(a.EqualExcept(b, {}));
@@ -74,7 +74,7 @@ TEST(ParaInfoAssignProperties, CopiesListedPartsOnly)
     source.Tabs.Add().SetPosition(20);
     target.Options = {rvpaoKeepWithNext};
     target.AssignProperties(source, {rvpiNoWrap, rvpiBorder_Width, rvpiNextParaNo, rvpiTabs});
-    EXPECT_EQ(target.Options, (TRVParaOptions{rvpaoNoWrap, rvpaoKeepWithNext}));
+    EXPECT_EQ(target.Options, (ParaOptions{rvpaoNoWrap, rvpaoKeepWithNext}));
     EXPECT_EQ(target.Border.Width, 5);
     EXPECT_EQ(target.Border.Style, rvbNone);
     EXPECT_EQ(target.NextParaNo, -1);

@@ -6,28 +6,28 @@
 namespace vellum {
 namespace {
 
-std::vector<std::string> Names(const TRVPersistent& obj)
+std::vector<std::string> Names(const Persistent& obj)
 {
     std::vector<std::string> names;
-    for (const TRVPropertyInfo& p : obj.Properties())
+    for (const PropertyInfo& p : obj.Properties())
         names.emplace_back(p.Name);
     return names;
 }
 
 // Names of the properties a writer would store for OBJ (stored and not at their default).
-std::vector<std::string> Written(const TRVPersistent& obj)
+std::vector<std::string> Written(const Persistent& obj)
 {
     std::vector<std::string> names;
-    for (const TRVPropertyInfo& p : obj.Properties()) {
+    for (const PropertyInfo& p : obj.Properties()) {
         if (!p.Stored(obj))
             continue;
-        if (p.Kind == TRVPropertyKind::Object) {
-            const TRVPersistent* sub = p.GetObject(obj);
+        if (p.Kind == PropertyKind::Object) {
+            const Persistent* sub = p.GetObject(obj);
             for (const std::string& inner : sub ? Written(*sub) : std::vector<std::string>{})
                 names.push_back(std::string(p.Name) + "." + inner);
             continue;
         }
-        if (p.Kind == TRVPropertyKind::Collection) {
+        if (p.Kind == PropertyKind::Collection) {
             if (p.GetCollection(obj)->Count() > 0)
                 names.emplace_back(p.Name);
             continue;
@@ -87,44 +87,44 @@ TEST(PropertyTables, ChangedValuesAreWritten)
 TEST(PropertyTables, AccessorsReachTheFields)
 {
     TFontInfo f;
-    const TRVPropertyInfo* color = f.FindProperty("color"); // names match without regard to case
+    const PropertyInfo* color = f.FindProperty("color"); // names match without regard to case
     ASSERT_NE(color, nullptr);
-    EXPECT_EQ(color->IntegerNames, TRVIntegerNames::Color);
+    EXPECT_EQ(color->IntegerNames, IntegerNameTable::Color);
     color->SetOrdinal(f, int64_t{SystemColor(5)});
     EXPECT_EQ(f.Color, clWindow);
     EXPECT_EQ(color->GetOrdinal(f), int64_t{SystemColor(5)});
 
-    const TRVPropertyInfo* style = f.FindProperty("Style");
-    EXPECT_EQ(style->Kind, TRVPropertyKind::Set);
+    const PropertyInfo* style = f.FindProperty("Style");
+    EXPECT_EQ(style->Kind, PropertyKind::Set);
     EXPECT_EQ(style->FindValue("fsItalic"), 1);
     style->SetOrdinal(f, 0b101);
-    EXPECT_EQ(f.Style, (TFontStyles{fsBold, fsUnderline}));
+    EXPECT_EQ(f.Style, (FontStyles{fsBold, fsUnderline}));
 
-    const TRVPropertyInfo* jump = f.FindProperty("Jump");
+    const PropertyInfo* jump = f.FindProperty("Jump");
     EXPECT_TRUE(jump->IsBoolean());
     jump->SetOrdinal(f, 1);
     EXPECT_TRUE(f.Jump);
 
-    const TRVPropertyInfo* name = f.FindProperty("FontName");
+    const PropertyInfo* name = f.FindProperty("FontName");
     name->SetString(f, u"宋体");
     EXPECT_EQ(f.FontName, u"宋体");
 
     TParaInfo p;
-    const TRVPropertyInfo* set2 = p.FindProperty("ModifiedProperties2");
+    const PropertyInfo* set2 = p.FindProperty("ModifiedProperties2");
     EXPECT_EQ(set2->FindValue("rvpiTabs"), int(rvpiTabs));
     EXPECT_EQ(set2->FindValue("rvpiFirstIndent"), -1); // belongs to the other half
     EXPECT_EQ(set2->SetMask(), RVParaInfoProperties2Range.Mask());
 
-    const TRVPropertyInfo* border = p.FindProperty("Border");
-    TRVPersistent* b = border->ObjectForWrite(p);
+    const PropertyInfo* border = p.FindProperty("Border");
+    Persistent* b = border->ObjectForWrite(p);
     b->FindProperty("Width")->SetOrdinal(*b, 4);
     EXPECT_EQ(p.Border.Width, 4);
 
-    const TRVPropertyInfo* tabs = p.FindProperty("Tabs");
-    TRVCollection* c = tabs->CollectionForWrite(p);
-    TRVPersistent& t1 = c->AddPersistent();
+    const PropertyInfo* tabs = p.FindProperty("Tabs");
+    RvCollection* c = tabs->CollectionForWrite(p);
+    Persistent& t1 = c->AddPersistent();
     t1.FindProperty("Position")->SetOrdinal(t1, 90);
-    TRVPersistent& t2 = c->AddPersistent();
+    Persistent& t2 = c->AddPersistent();
     t2.FindProperty("Position")->SetOrdinal(t2, 30);
     EXPECT_EQ(p.Tabs[0].Position(), 30);
     EXPECT_EQ(p.Tabs[1].Position(), 90);
@@ -133,8 +133,8 @@ TEST(PropertyTables, AccessorsReachTheFields)
 TEST(PropertyTables, TemplateRecordsIgnoreTableFields)
 {
     TRVStyleTemplate t;
-    TRVPersistent& text = *t.FindProperty("TextStyle")->ObjectForWrite(t);
-    const TRVPropertyInfo* name = text.FindProperty("StyleName");
+    Persistent& text = *t.FindProperty("TextStyle")->ObjectForWrite(t);
+    const PropertyInfo* name = text.FindProperty("StyleName");
     ASSERT_NE(name, nullptr);
     name->SetString(text, u"ignored");
     EXPECT_EQ(t.TextStyle.StyleName, u"Font Style");

@@ -17,8 +17,8 @@ TEST(RVStyle, NewStyleSheetContent)
     EXPECT_EQ(sheet.StyleTemplates().Count(), 0);
     struct Row {
         const char16_t* name;
-        TFontStyles style;
-        TColor color;
+        FontStyles style;
+        platform::Color color;
         bool jump;
     };
     const Row rows[] = {
@@ -48,8 +48,8 @@ TEST(RVStyle, NewStyleSheetContent)
     EXPECT_EQ(sheet.PageBreakColor, SystemColor(16));
     EXPECT_EQ(sheet.EndnoteNumbering, rvseqLowerRoman);
     EXPECT_TRUE(sheet.UseSound);
-    EXPECT_EQ(RegisteredCursor(101), TRVCursorImage::PlatformHand);
-    EXPECT_EQ(RegisteredCursor(106), TRVCursorImage::FlipArrow);
+    EXPECT_EQ(RegisteredCursor(101), CursorImage::PlatformHand);
+    EXPECT_EQ(RegisteredCursor(106), CursorImage::FlipArrow);
 }
 
 TEST(RVStyle, LinkStylesTakeTheSheetsJumpCursor)
@@ -67,7 +67,7 @@ TEST(RVStyle, HoverSensitivity)
     struct Case {
         const char* what;
         void (*change)(TFontInfo&);
-        TColor sheetHover;
+        platform::Color sheetHover;
         bool sensitive;
     };
     const Case cases[] = {
@@ -148,7 +148,7 @@ TEST(RVStyle, DerivedStyleSheetClasses)
             LoadDefaultTextStyles();
             LoadDefaultParaStyles();
         }
-        TRVFontInfoClass TextStyleClass() const override
+        FontInfoClass TextStyleClass() const override
         {
             return []() -> std::unique_ptr<TFontInfo> { return std::make_unique<MyFont>(); };
         }
@@ -161,7 +161,7 @@ TEST(RVStyle, DerivedStyleSheetClasses)
 
 TEST(RVStyle, ClientsAreToldOnceWhenTheSheetGoesAway)
 {
-    struct Client : TRVStyleClient {
+    struct Client : StyleClient {
         void StyleSheetDestroyed(TRVStyle& sheet) override
         {
             ++told;

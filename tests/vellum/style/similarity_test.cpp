@@ -44,7 +44,7 @@ TEST(ValueSimilarity, ExtremesClampInsteadOfOverflowing)
 TEST(ColorSimilarity, Table)
 {
     struct Case {
-        TColor a, b;
+        platform::Color a, b;
         int32_t expected;
     };
     const Case cases[] = {
@@ -65,7 +65,7 @@ TEST(ColorSimilarity, Table)
 TEST(ColorSimilarity, SystemColoursAreResolvedAndUnknownOnesAreBlack)
 {
     platform::ResetSystemColors();
-    TColor windowText = platform::SystemColorValue(8);
+    platform::Color windowText = platform::SystemColorValue(8);
     EXPECT_EQ(ColorSimilarity(clWindowText, windowText, 3333, 3000), ColorSimilarity(windowText, windowText, 3333, 3000));
     // Index 0xFE lies outside the system table: black.
     EXPECT_EQ(ColorSimilarity(SystemColor(0xFE), clBlack, 3333, 3000), 3000);
