@@ -174,6 +174,7 @@ public:
     // of the cell (the run's width by the font's height) is filled when the text background is
     // not the none colour. Underline and strike-out follow the font's style.
     virtual void SetTextColor(Color color) = 0;
+    virtual Color TextColor() const = 0;
     virtual void SetTextBackground(Color color) = 0; // kColorNone: transparent
     virtual void TextOut(int x, int y, std::string_view bytes, std::span<const int> advances = {}) = 0;
     virtual void TextOutW(int x, int y, std::u16string_view text,

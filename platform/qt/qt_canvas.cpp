@@ -158,6 +158,11 @@ QtCanvas::QtCanvas(QPainter& painter, Size surface, int ppiX, int ppiY)
     }
 }
 
+QtCanvas::~QtCanvas()
+{
+    Flush();
+}
+
 QtFont& QtCanvas::CurrentFont()
 {
     if (!m_font)
@@ -310,45 +315,57 @@ void QtCanvas::DrawRun(int x, int y, const std::vector<RunChar>& run)
     for (const RunChar& c : run)
         width += c.advance;
     const int runWidth = int(std::clamp<int64_t>(width, 0, INT32_MAX / 2));
-    if (!IsNoneColor(m_textBack))
+    if (!IsNoneColor(m_textBack)) {
+        Flush();
         m_painter->fillRect(QRect(x, y, runWidth, metrics.height), ToQColor(m_textBack));
+    }
     const int baseline = y + metrics.ascent;
     DrawGlyphs(x, baseline, run);
     DrawDecorations(x, baseline, runWidth);
+}
+
+QtCanvas::PendingGlyphs& QtCanvas::PendingFor(size_t member, QRgb color)
+{
+    for (PendingGlyphs& pending : m_pending) {
+        if (pending.font == m_font && pending.member == member && pending.color == color)
+            return pending;
+    }
+    m_pending.push_back({m_font, member, color, {}, {}});
+    return m_pending.back();
 }
 
 void QtCanvas::DrawGlyphs(int x, int baseline, const std::vector<RunChar>& run)
 {
     QtFont& font = CurrentFont();
     const double scale = font.HorizontalScale();
-    std::vector<QList<quint32>> glyphs;
-    std::vector<QList<QPointF>> positions;
-    int64_t pen = 0;
+    const QRgb color = ToQColor(m_textColor).rgba();
+    int64_t pen = x;
     for (const RunChar& c : run) {
         const QtFont::Glyph glyph = font.GlyphOf(c.c);
-        // Looking a glyph up may have loaded another fallback face.
-        glyphs.resize(font.Members().size());
-        positions.resize(font.Members().size());
         if (glyph.member >= 0 && !QChar::isSpace(c.c)) {
-            glyphs[size_t(glyph.member)].push_back(glyph.index);
-            positions[size_t(glyph.member)].push_back(QPointF(double(pen) / scale, 0));
+            PendingGlyphs& pending = PendingFor(size_t(glyph.member), color);
+            pending.glyphs.push_back(glyph.index);
+            pending.positions.push_back(QPointF(double(pen) / scale, baseline));
         }
         pen += c.advance;
     }
-    m_painter->save();
-    m_painter->setPen(ToQColor(m_textColor));
-    m_painter->translate(x, baseline);
-    m_painter->scale(scale, 1.0);
-    for (size_t m = 0; m < glyphs.size(); ++m) {
-        if (glyphs[m].isEmpty())
-            continue;
+}
+
+void QtCanvas::Flush() const
+{
+    for (PendingGlyphs& pending : m_pending) {
         QGlyphRun glyphRun;
-        glyphRun.setRawFont(font.Members()[m]);
-        glyphRun.setGlyphIndexes(glyphs[m]);
-        glyphRun.setPositions(positions[m]);
+        glyphRun.setRawFont(pending.font->Members()[pending.member]);
+        glyphRun.setGlyphIndexes(pending.glyphs);
+        glyphRun.setPositions(pending.positions);
+        m_painter->save();
+        m_painter->setPen(QColor::fromRgba(pending.color));
+        m_painter->scale(pending.font->HorizontalScale(), 1.0);
         m_painter->drawGlyphRun(QPointF(0, 0), glyphRun);
+        m_painter->restore();
+        ++m_glyphRunCalls;
     }
-    m_painter->restore();
+    m_pending.clear();
 }
 
 void QtCanvas::DrawDecorations(int x, int baseline, int width)
@@ -375,6 +392,7 @@ void QtCanvas::FillRect(const Rect& rect, Color color)
 {
     if (rect.IsEmpty() || IsNoneColor(color))
         return;
+    Flush();
     m_painter->fillRect(ToQRect(rect), ToQColor(color));
 }
 
@@ -392,6 +410,7 @@ void QtCanvas::PenLine(Point from, Point to, const Pen& pen)
 {
     if (pen.style == PenStyle::Null || IsNoneColor(pen.color))
         return;
+    Flush();
     const QColor color = ToQColor(pen.color);
     if (pen.width > 1) {
         // Wide pens are solid with round ends, whatever their style.
@@ -439,6 +458,7 @@ void QtCanvas::Ellipse(const Rect& r)
 {
     if (r.IsEmpty())
         return;
+    Flush();
     m_painter->save();
     const bool outline = m_pen.style != PenStyle::Null && !IsNoneColor(m_pen.color);
     m_painter->setPen(outline ? QPen(ToQColor(m_pen.color), m_pen.width > 1 ? m_pen.width : 0)
@@ -452,6 +472,7 @@ void QtCanvas::Polygon(std::span<const Point> points)
 {
     if (points.size() < 2)
         return;
+    Flush();
     QPolygon polygon;
     for (const Point& p : points)
         polygon << QPoint(p.x, p.y);
@@ -466,6 +487,7 @@ void QtCanvas::Polygon(std::span<const Point> points)
 
 void QtCanvas::XorPixels(const std::vector<QRect>& rects)
 {
+    Flush();
     m_painter->save();
     m_painter->setCompositionMode(QPainter::RasterOp_NotDestination);
     for (const QRect& rect : rects)
@@ -491,6 +513,7 @@ void QtCanvas::PushClip()
 
 void QtCanvas::IntersectClip(const Rect& rect)
 {
+    Flush();
     m_clip = IntersectRects(m_clip, rect);
     m_painter->setClipRect(ToQRect(m_clip), Qt::ReplaceClip);
 }
@@ -499,6 +522,7 @@ void QtCanvas::PopClip()
 {
     if (m_clipStack.empty())
         return;
+    Flush();
     m_clip = m_clipStack.back();
     m_clipStack.pop_back();
     m_painter->setClipRect(ToQRect(m_clip), Qt::ReplaceClip);
@@ -519,6 +543,7 @@ void QtCanvas::StretchPicture(const Picture& picture, const Rect& rect, Color bl
         FrameRect(rect, kColorBtnShadow);
         return;
     }
+    Flush();
     m_painter->drawImage(ToQRect(rect), image);
 }
 
@@ -556,6 +581,8 @@ void QtCanvas::CopyBuffer(const Canvas& buffer, int x, int y)
     const auto* image = dynamic_cast<const QtImageCanvas*>(&buffer);
     if (!image)
         return;
+    image->Flush();
+    Flush();
     m_painter->save();
     m_painter->setCompositionMode(QPainter::CompositionMode_Source);
     m_painter->drawImage(QPoint(x, y), image->Image());

@@ -18,9 +18,17 @@ class QtCanvas : public Canvas {
 public:
     // PAINTER must stay active for the canvas's life; SURFACE is the device's size in pixels.
     QtCanvas(QPainter& painter, Size surface, int ppiX, int ppiY);
+    ~QtCanvas() override;
+
+    // Text is gathered per font and colour and reaches the painter in one glyph run each: before
+    // anything else is drawn, before the clip changes, when the pixels are read or copied, and
+    // here. Callers that draw on the painter themselves flush first.
+    void Flush() const;
 
     // Families the selected font resolved to, in fallback order.
     std::vector<QString> FontFamilies();
+    // Glyph runs handed to the painter so far, on this canvas (what text drawing costs).
+    int64_t GlyphRunCalls() const { return m_glyphRunCalls; }
 
     int PixelsPerInchX() const override { return m_ppiX; }
     int PixelsPerInchY() const override { return m_ppiY; }
@@ -42,6 +50,7 @@ public:
     bool CaretPositionsW(std::u16string_view text, std::span<int> carets) override;
 
     void SetTextColor(Color color) override { m_textColor = color; }
+    Color TextColor() const override { return m_textColor; }
     void SetTextBackground(Color color) override { m_textBack = color; }
     void TextOut(int x, int y, std::string_view bytes, std::span<const int> advances = {}) override;
     void TextOutW(int x, int y, std::u16string_view text,
@@ -88,6 +97,16 @@ private:
     std::vector<RunChar> LayoutBytes(std::string_view bytes, std::span<const int> advances);
     void DrawRun(int x, int y, const std::vector<RunChar>& run);
     void DrawGlyphs(int x, int baseline, const std::vector<RunChar>& run);
+    // Glyphs of one font member in one colour, waiting to be drawn, at positions in the
+    // coordinates of the font's horizontal scale.
+    struct PendingGlyphs {
+        std::shared_ptr<QtFont> font;
+        size_t member = 0;
+        QRgb color = 0;
+        QList<quint32> glyphs;
+        QList<QPointF> positions;
+    };
+    PendingGlyphs& PendingFor(size_t member, QRgb color);
     void DrawDecorations(int x, int baseline, int width);
     void PenLine(Point from, Point to, const Pen& pen);
     void XorPixels(const std::vector<QRect>& rects);
@@ -106,6 +125,8 @@ private:
     Color m_brush = kColorNone;
     Rect m_clip;
     std::vector<Rect> m_clipStack;
+    mutable std::vector<PendingGlyphs> m_pending;
+    mutable int64_t m_glyphRunCalls = 0;
 };
 
 // Owns its image (32-bit RGB, white when made) and the painter on it.
@@ -121,7 +142,11 @@ class QtImageCanvas : private QtImageSurface, public QtCanvas {
 public:
     QtImageCanvas(int width, int height, int ppiX = 96, int ppiY = 96);
     // The pixels drawn so far (the painter stays active; read, do not keep painting on a copy).
-    const QImage& Image() const { return m_image; }
+    const QImage& Image() const
+    {
+        Flush();
+        return m_image;
+    }
 };
 
 } // namespace platform

@@ -91,6 +91,7 @@ public:
     bool CaretPositionsW(std::u16string_view text, std::span<int> carets) override;
 
     void SetTextColor(Color color) override { m_textColor = color; }
+    Color TextColor() const override { return m_textColor; }
     void SetTextBackground(Color color) override { m_textBack = color; }
     void TextOut(int x, int y, std::string_view bytes, std::span<const int> advances = {}) override;
     void TextOutW(int x, int y, std::u16string_view text,

@@ -17,6 +17,7 @@
 namespace platform {
 class Canvas;
 class Picture;
+struct Rect;
 }
 
 namespace vellum {
@@ -24,6 +25,7 @@ namespace vellum {
 class TCustomRVData;
 class TRVStyle;
 struct ResolutionPair;
+struct TRVDrawLineInfo;
 
 // What an item is told when a line formatting pass measures it.
 struct ItemLayoutContext {
@@ -160,6 +162,15 @@ public:
     // caption do it here.
     virtual ItemLayoutSize MeasureForLayout(const ItemLayoutContext& context);
 
+    // --- Painting hooks (item_paint.cpp). Until a kind paints its own content, a rect item
+    // frames its box and a full-line item frames its line; a decoded picture is stretched into
+    // its box. X and Y are the box's top-left corner on CANVAS.
+    virtual void Paint(int x, int y, const TRVDrawLineInfo& drawItem, TRVStyle& style, ItemDrawState state,
+                       platform::Canvas& canvas);
+    // Full-line items paint across LEFT to RIGHT; CLIP is the canvas area being painted.
+    virtual void PaintFullWidth(int left, int right, int y, const TRVDrawLineInfo& drawItem,
+                                const platform::Rect& clip, TRVStyle& style, ItemDrawState state,
+                                platform::Canvas& canvas);
     bool FullLine() const { return BoolQuery(rvbpFullLine); }
     bool Valid() const { return BoolQuery(rvbpValid); }
     bool ReadsDataLines() const { return BoolQuery(rvbpReadsDataLines); }

@@ -38,6 +38,8 @@ public:
     int32_t NarrowestWidth(const ResolutionPair& resolution) const override;
     bool BoolQuery(int code) const override;
     bool BoolQueryStyled(int code, const TRVStyle* style) const override;
+    void Paint(int x, int y, const TRVDrawLineInfo& drawItem, TRVStyle& style, ItemDrawState state,
+               platform::Canvas& canvas) override;
     void AssignFrom(const TCustomRVItemInfo& source) override;
     std::unique_ptr<TCustomRVItemInfo> NewSameClass(TCustomRVData* rvData) const override;
     bool StoreExtraInt(int prop, int32_t value) override;

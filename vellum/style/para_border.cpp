@@ -109,8 +109,21 @@ int TRVBorder::LineCount() const
     return 0;
 }
 
-void TRVBorder::DrawSides(platform::Canvas& canvas, int left, int top, int right, int bottom) const
+namespace {
+
+int SaturateCoordinate(int64_t value)
 {
+    return int(std::clamp<int64_t>(value, INT32_MIN / 2, INT32_MAX / 2));
+}
+
+} // namespace
+
+void TRVBorder::DrawSides(platform::Canvas& canvas, const BorderBox& box) const
+{
+    const int left = SaturateCoordinate(box.left);
+    const int top = SaturateCoordinate(box.top);
+    const int right = SaturateCoordinate(box.right);
+    const int bottom = SaturateCoordinate(box.bottom);
     // Each side goes there and back, so that both of its end pixels are drawn.
     auto there_and_back = [&](platform::Point a, platform::Point b) {
         canvas.Line(a, b);
@@ -126,38 +139,83 @@ void TRVBorder::DrawSides(platform::Canvas& canvas, int left, int top, int right
         there_and_back({left, bottom}, {left, top});
 }
 
+// A pen wider than half the smaller side covers the whole border rectangle: it is filled at
+// once, cut to what the canvas shows, instead of handing the platform a pen of any width.
+bool TRVBorder::FillIfSolid(platform::Canvas& canvas, const BorderBox& box, int64_t penWidth, platform::Color color) const
+{
+    const int64_t smaller = std::min(box.right - box.left, box.bottom - box.top);
+    if (penWidth <= 1 || penWidth <= smaller / 2)
+        return false;
+    const int64_t half = penWidth / 2;
+    FillClipped(canvas, {box.left - half, box.top - half, box.right + half + 1, box.bottom + half + 1}, color);
+    return true;
+}
+
+// Pens wider than this draw each side as a filled band, so that no pen of a width from a file
+// reaches the platform.
+constexpr int64_t kWidestPen = 64;
+
+void TRVBorder::FillClipped(platform::Canvas& canvas, const BorderBox& area, platform::Color color)
+{
+    const platform::Rect clip = canvas.ClipBox();
+    const platform::Rect cut{int(std::max<int64_t>(area.left, clip.left)), int(std::max<int64_t>(area.top, clip.top)),
+                             int(std::min<int64_t>(area.right, clip.right)),
+                             int(std::min<int64_t>(area.bottom, clip.bottom))};
+    if (!cut.IsEmpty())
+        canvas.FillRect(cut, color);
+}
+
+void TRVBorder::DrawBands(platform::Canvas& canvas, const BorderBox& b, int64_t penWidth, platform::Color color) const
+{
+    const int64_t h = penWidth / 2;
+    const int64_t e = penWidth - h;
+    if (VisibleBorders.Top)
+        FillClipped(canvas, {b.left - h, b.top - h, b.right + e, b.top + e}, color);
+    if (VisibleBorders.Right)
+        FillClipped(canvas, {b.right - h, b.top - h, b.right + e, b.bottom + e}, color);
+    if (VisibleBorders.Bottom)
+        FillClipped(canvas, {b.left - h, b.bottom - h, b.right + e, b.bottom + e}, color);
+    if (VisibleBorders.Left)
+        FillClipped(canvas, {b.left - h, b.top - h, b.left + e, b.bottom + e}, color);
+}
+
 void TRVBorder::Draw(const platform::Rect& rect, platform::Canvas& canvas, ColorMode colorMode) const
 {
     if (Style == rvbNone)
         return;
-    // 1. The border rectangle lies outside the paragraph rectangle by the offsets.
-    int left = rect.left - BorderOffsets.Left;
-    int top = rect.top - BorderOffsets.Top;
-    int right = rect.right + BorderOffsets.Right;
-    int bottom = rect.bottom + BorderOffsets.Bottom;
+    // 1. The border rectangle lies outside the paragraph rectangle by the offsets; widths from
+    // a file may be anything, so the arithmetic is 64-bit.
+    BorderBox box{int64_t(rect.left) - BorderOffsets.Left, int64_t(rect.top) - BorderOffsets.Top,
+                  int64_t(rect.right) + BorderOffsets.Right, int64_t(rect.bottom) + BorderOffsets.Bottom};
     platform::Pen pen;
     pen.color = RVColorForMode(Color, colorMode);
     pen.style = platform::PenStyle::Solid;
+    const int64_t grow = 1 + int64_t(InternalWidth);
     // 2. Lines from the innermost outward; pass 1 is the outermost.
     for (int pass = LineCount(); pass >= 1; --pass) {
         // 3. The thick line of the thick styles is twice as wide.
         bool thick = (Style == rvbThickOutside && pass == 1) || (Style == rvbThickInside && pass == 2);
-        pen.width = thick ? 2 * Width : Width;
-        canvas.SetPen(pen);
-        DrawSides(canvas, left, top, right, bottom);
+        const int64_t width = thick ? 2 * int64_t(Width) : Width;
+        if (FillIfSolid(canvas, box, width, pen.color)) {
+        } else if (width > kWidestPen) {
+            DrawBands(canvas, box, width, pen.color);
+        } else {
+            pen.width = int(std::clamp<int64_t>(width, INT32_MIN, INT32_MAX));
+            canvas.SetPen(pen);
+            DrawSides(canvas, box);
+        }
         // 4. The next line lies a gap further out.
-        int grow = 1 + InternalWidth;
-        left -= grow;
-        top -= grow;
-        right += grow;
-        bottom += grow;
+        box.left -= grow;
+        box.top -= grow;
+        box.right += grow;
+        box.bottom += grow;
         if (Width == 1 && Style == rvbThickOutside) {
-            ++right;
-            ++bottom;
+            ++box.right;
+            ++box.bottom;
         }
         if (Width == 1 && Style == rvbThickInside) {
-            --left;
-            --top;
+            --box.left;
+            --box.top;
         }
     }
     // 5. Leave a one-pixel pen behind.

@@ -73,8 +73,14 @@ public:
     std::span<const PropertyInfo> Properties() const override;
 
 private:
+    struct BorderBox {
+        int64_t left, top, right, bottom;
+    };
     int LineCount() const;
-    void DrawSides(platform::Canvas& canvas, int left, int top, int right, int bottom) const;
+    void DrawSides(platform::Canvas& canvas, const BorderBox& box) const;
+    bool FillIfSolid(platform::Canvas& canvas, const BorderBox& box, int64_t penWidth, platform::Color color) const;
+    void DrawBands(platform::Canvas& canvas, const BorderBox& box, int64_t penWidth, platform::Color color) const;
+    static void FillClipped(platform::Canvas& canvas, const BorderBox& area, platform::Color color);
 };
 
 class TRVBackgroundRect : public Persistent {

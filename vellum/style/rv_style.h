@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 #include "vellum/rv_types.h"
 #include "vellum/style/font_info.h"
@@ -27,6 +28,30 @@ class TCustomRVData;
 class TCustomVellum;
 
 class TRVStyle;
+
+// One part of a text run as DrawStyleText gets it.
+struct StyleTextPart {
+    // The characters in display form without zero-width characters: UTF-16LE when UNICODE.
+    std::string_view text;
+    bool unicode = false;
+    // The part's cell: WIDTH includes the justification gap GAPBEFORE, which lies at its left.
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int gapBefore = 0;
+    TRVTextDrawStates drawState;
+    bool printing = false;
+    // With reference metrics, the canvas the character advances are measured on; none: the
+    // text is drawn with the canvas's own advances.
+    platform::Canvas* referenceCanvas = nullptr;
+    // The run is empty: a selected empty run fills its gap in its unselected colours.
+    bool emptyRun = false;
+    // What is drawn, for the handler (ContextDocument, ContextItemNo, ContextOffset).
+    TCustomRVData* document = nullptr;
+    int itemNo = -1;
+    int offset = 0;
+};
 
 // A viewer that refers to a style sheet without owning it; it is told when the sheet goes away
 // so that it can drop its reference.
@@ -160,6 +185,13 @@ public:
     // The background of paragraph style PARANO over RECT (already grown by its offsets).
     void DrawParaBack(platform::Canvas& canvas, int paraNo, const platform::Rect& rect,
                       ColorMode colorMode = rvcmColor);
+    // The colours of text style STYLENO in DRAWSTATE: font colour, brush and text background
+    // (clear for clNone); a hovered link with the underline effect gets an underlined font.
+    void ApplyStyleColor(platform::Canvas& canvas, int styleNo, ColorMode colorMode, bool printing,
+                         TRVTextDrawStates drawState);
+    // Draws PART in text style STYLENO, whose font and colours are applied on CANVAS: the
+    // text, special characters, the justification gap, underline and overline.
+    void DrawStyleText(platform::Canvas& canvas, int styleNo, const StyleTextPart& part);
     // Only the event: text backgrounds have no default drawing.
     void DrawTextBack(platform::Canvas& canvas, int styleNo, int left, int top, int width, int height,
                       TRVTextDrawStates drawState);

@@ -88,6 +88,20 @@ enum TRVTextDrawState : uint8_t {
 };
 using TRVTextDrawStates = RvSet<TRVTextDrawState>;
 
+// What a non-text item is while it paints itself, bit n for ordinal n (16 bits are used).
+enum ItemDrawStateBit : uint8_t {
+    idsSelected = 0,
+    idsCurrent = 1,        // the document's current item, outlined in CurrentItemColor
+    idsHover = 2,          // the link under the mouse
+    idsControlFocused = 6,
+    idsStylePixelsPerInch = 7,
+    idsRightToLeft = 8,    // the paragraph reads right to left
+    idsSpecialCharacters = 9,
+    idsReferenceMetrics = 10,
+    idsPrinting = 11,
+};
+using ItemDrawState = RvSet<ItemDrawStateBit>;
+
 enum TRVPageBreakType : uint8_t { rvpbSoftPageBreak, rvpbPageBreak };
 
 } // namespace vellum
