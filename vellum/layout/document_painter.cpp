@@ -1,8 +1,7 @@
 #include "vellum/layout/document_painter.h"
 
-#include <optional>
-
 #include <algorithm>
+#include <optional>
 
 #include "vellum/layout/custom_rv_formatted_data.h"
 #include "vellum/layout/paragraph_rect.h"
@@ -240,9 +239,9 @@ void DocumentPainter::PaintMarks(int32_t no, const TCustomRVItemInfo& item)
     if (item.BreakPageBefore() && m_showPageBreaks && m_data.AllowsPageBreaks())
         m_style.DrawPageBreak(m_canvas, CanvasY(int64_t(LineTop(no)) - 1), d.ItemNo, &m_data, nullptr,
                               rvpbPageBreak, Saturate(m_originX), m_data.GetClientWidth());
-    if (!m_args.printing && item.AttachedCheckpoint && m_showCheckpoints)
+    if (!m_args.printing && item.AttachedCheckpoint() && m_showCheckpoints)
         m_style.DrawCheckpoint(m_canvas, CanvasX(d.Left), CanvasY(d.Top), d.ItemNo, Saturate(m_originX),
-                               item.AttachedCheckpoint->RaiseEvent, nullptr, &m_data, 0,
+                               item.AttachedCheckpoint()->RaiseEvent, nullptr, &m_data, 0,
                                m_data.GetClientWidth());
 }
 

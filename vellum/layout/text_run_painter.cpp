@@ -51,7 +51,7 @@ std::string DocumentPainter::RawPart(int32_t no, const TCustomRVItemInfo& item, 
     const size_t count = size_t(std::max(0, lastChar - firstChar + 1)) * unit;
     if (from >= item.Text.size())
         return {};
-    return item.Text.substr(from, count);
+    return std::string(item.Text.View().substr(from, count));
 }
 
 bool DocumentPainter::EndsLine(int32_t no) const

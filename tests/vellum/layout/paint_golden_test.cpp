@@ -78,7 +78,7 @@ std::string PageBreakAndCheckpoint(bool options)
         doc.data.Settings().Options &= ~OptionBit<TRVOptions>(rvoShowPageBreaks);
     doc.Text(u"top").Text(u"broken");
     doc.data.ItemAt(1)->SetBreakPageBefore(true);
-    doc.data.ItemAt(1)->AttachedCheckpoint = std::make_unique<TRVCPInfo>();
+    doc.data.ItemAt(1)->SetAttachedCheckpoint(std::make_unique<TRVCPInfo>());
     doc.data.AppendCheckpoint("end", false, RvTag());
     doc.Format();
     return doc.Paint();
