@@ -3,6 +3,7 @@
 //   Cold: a new font each pass (advance tables filled while measuring).
 //   Warm: the same font again and again.
 //   Peer: QFontMetricsF::horizontalAdvance on the same runs, with the same face and size.
+#include "bench/workloads.h"
 #include "platform/codepage.h"
 #include "platform/qt/qt_canvas.h"
 
@@ -22,18 +23,6 @@ using namespace platform;
 
 constexpr size_t kRunLength = 80;
 constexpr size_t kTextUnits = 512 * 1024; // 1 MB of UTF-16
-
-void EnsureApplication()
-{
-    if (QCoreApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-}
 
 // Deterministic text: Chinese from the common block, Latin words, spaces and punctuation, in
 // roughly the proportions of the notebooks this program shows.
@@ -101,7 +90,7 @@ int64_t FitAllBytes(Canvas& canvas)
 
 void BM_CanvasFitUtf16Warm(benchmark::State& state)
 {
-    EnsureApplication();
+    wenlocke::bench::EnsureQtApplication();
     QtImageCanvas canvas(16, 16);
     canvas.SetFont(SongTi(12));
     FitAllUtf16(canvas);
@@ -113,7 +102,7 @@ BENCHMARK(BM_CanvasFitUtf16Warm)->Unit(benchmark::kMillisecond);
 
 void BM_CanvasFitUtf16Cold(benchmark::State& state)
 {
-    EnsureApplication();
+    wenlocke::bench::EnsureQtApplication();
     QtImageCanvas canvas(16, 16);
     int size = 6;
     for (auto _ : state) {
@@ -128,7 +117,7 @@ BENCHMARK(BM_CanvasFitUtf16Cold)->Unit(benchmark::kMillisecond);
 
 void BM_CanvasFitGbkWarm(benchmark::State& state)
 {
-    EnsureApplication();
+    wenlocke::bench::EnsureQtApplication();
     QtImageCanvas canvas(16, 16);
     canvas.SetFont(SongTi(12));
     FitAllBytes(canvas);
@@ -140,7 +129,7 @@ BENCHMARK(BM_CanvasFitGbkWarm)->Unit(benchmark::kMillisecond);
 
 void BM_CanvasExtentUtf16Warm(benchmark::State& state)
 {
-    EnsureApplication();
+    wenlocke::bench::EnsureQtApplication();
     QtImageCanvas canvas(16, 16);
     canvas.SetFont(SongTi(12));
     const std::u16string& text = MixedText();
@@ -177,7 +166,7 @@ QFont PeerFont(int pixelSize)
 
 void BM_QFontMetricsWarm(benchmark::State& state)
 {
-    EnsureApplication();
+    wenlocke::bench::EnsureQtApplication();
     const QFont font = PeerFont(16);
     QtWidthOfRuns(font);
     for (auto _ : state)
@@ -188,7 +177,7 @@ BENCHMARK(BM_QFontMetricsWarm)->Unit(benchmark::kMillisecond);
 
 void BM_QFontMetricsCold(benchmark::State& state)
 {
-    EnsureApplication();
+    wenlocke::bench::EnsureQtApplication();
     int size = 100; // sizes no other benchmark used, so Qt's caches start empty for each
     for (auto _ : state)
         benchmark::DoNotOptimize(QtWidthOfRuns(PeerFont(size++)));
